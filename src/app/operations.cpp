@@ -1,0 +1,54 @@
+#include "app/operations.h"
+
+#include "app/workbench.h"
+#include "model/reset.h"
+#include "solver/solver.h"
+
+namespace voltaro {
+
+namespace {
+
+// The meter's start state as a reset leaves it: neither lead on a point, no reading.
+void resetMeterLeads(MeterState& meter) {
+    for (int lead = 1; lead <= 2; ++lead) {
+        meter.leadSlot[lead] = -999;
+        meter.leadPotential[lead] = kOpenSentinel;
+    }
+    meter.reading = kOpenSentinel;
+}
+
+} // namespace
+
+void startUp(Workbench& bench) {
+    Model& m = bench.model;
+    m.source = SourceSettings{};
+    bench.meter = MeterState{};
+    bench.ui.selectedKind = 1;
+    m.layout.sideLength = {0, 390, 300, 0, 390};
+    for (int slot : {1, 109, 325})
+        m.markers.slot(slot).visible = true;
+    m.tables.record(kCornerLinkSlot).makeClosedConductor();
+    resistrestbt(bench);
+}
+
+void resistrestbt(Workbench& bench) {
+    resetTables(bench.model.tables, bench.model.markers);
+    resetLaneSizes(bench.model.layout);
+    resetMeterLeads(bench.meter);
+    getsizebt(bench);
+}
+
+void getrtotalbt(Workbench& bench) {
+    solveNetwork(bench.model.tables, bench.model.source.supplyVoltage, bench.results);
+    stampMeasurementTags(bench.model.tables, bench.model.markers);
+}
+
+void getsizebt(Workbench& bench) {
+    placeRbt(bench);
+}
+
+void placeRbt(Workbench& bench) {
+    getrtotalbt(bench);
+}
+
+} // namespace voltaro

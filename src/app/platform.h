@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace voltaro {
+
+// The outcome of a file operation; `error` says why it failed, in words for the user.
+struct FileResult {
+    bool ok = true;
+    std::string error;
+};
+
+struct ReadResult {
+    bool ok = true;
+    std::string bytes;
+    std::string error;
+};
+
+struct FileDialogOptions {
+    std::string title;
+    std::string filter;           // "circuits(*.cir)|*.cir"
+    std::string defaultExtension; // "cir", or empty
+    std::string directory;        // where the dialog starts
+};
+
+// Every call that leaves the program: message boxes, file dialogs, files, clipboard, printer.
+// The window implements it with Qt; tests use a scripted fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A confirmation box with Yes and No; true for Yes.
+    virtual bool confirm(const std::string& text) = 0;
+    // A warning box with OK.
+    virtual void warning(const std::string& text) = 0;
+    // The application's standard error box.
+    virtual void error(const std::string& text) = 0;
+    // The about box, shown modally.
+    virtual void showAbout(const std::string& text) = 0;
+
+    // File dialogs: the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
+    virtual std::string currentDirectory() = 0;
+
+    virtual ReadResult readFile(const std::string& path) = 0;
+    // Replaces the whole file at once: the old contents stay when the write fails.
+    virtual FileResult replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Appends in one write.
+    virtual FileResult appendFile(const std::string& path, const std::string& bytes) = 0;
+};
+
+} // namespace voltaro

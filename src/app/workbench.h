@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/markers.h"
+#include "model/menus.h"
+#include "model/model.h"
+#include "model/widgets.h"
+#include "solver/meter_state.h"
+#include "solver/results.h"
+
+#include <optional>
+#include <string>
+
+namespace voltaro {
+
+class Canvas;
+class Platform;
+
+// A popup menu to open at a board point (the pressed marker's position plus 10 pixels).
+struct PopupRequest {
+    MenuId menu = MenuId::secondpu;
+    int x = 0;
+    int y = 0;
+};
+
+// The pupil's interaction state.
+struct Interaction {
+    int currentSlot = 0;    // slot of the marker last pressed (a side number for side squares)
+    MarkerRef lastClicked;  // the marker whose menu was opened last
+    int selectedKind = 1;   // element kind last chosen
+    bool mouseHeld = false; // drag state between a press and its release
+    std::string caption = "Voltaro"; // the window caption
+
+    // One-shot requests for the window, taken and cleared by it after each handler.
+    std::optional<PopupRequest> popup;
+    std::optional<WidgetId> focus;
+    bool closeRequested = false;
+};
+
+// Everything the main window owns. Every handler and internal operation is a plain function
+// over it; the Qt window only forwards events and mirrors it back onto its widgets.
+struct Workbench {
+    Model model;
+    SolverResults results;
+    MeterState meter;
+    Interaction ui;
+
+    Canvas* canvas = nullptr;     // the board picture; not owned
+    Platform* platform = nullptr; // dialogs, files, clipboard, printer; not owned
+
+    MenuEntry& menu(MenuId id) { return model.menus[id]; }
+    const MenuEntry& menu(MenuId id) const { return model.menus[id]; }
+    Widget& widget(WidgetId id) { return model.widgets[id]; }
+    const Widget& widget(WidgetId id) const { return model.widgets[id]; }
+    Marker& marker(MarkerId id) { return model.markers[id]; }
+    const Marker& marker(MarkerId id) const { return model.markers[id]; }
+};
+
+} // namespace voltaro
