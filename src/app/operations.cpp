@@ -43,12 +43,4 @@ void getrtotalbt(Workbench& bench) {
     stampMeasurementTags(bench.model.tables, bench.model.markers);
 }
 
-void getsizebt(Workbench& bench) {
-    placeRbt(bench);
-}
-
-void placeRbt(Workbench& bench) {
-    getrtotalbt(bench);
-}
-
 } // namespace voltaro

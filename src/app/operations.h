@@ -19,7 +19,25 @@ void getrtotalbt(Workbench& bench);
 // Size the lanes, then paint.
 void getsizebt(Workbench& bench);
 
-// Solve and paint the whole board.
+// Place the corners of the loop from the two gray handles.
+void resizebt(Workbench& bench);
+
+// Solve and paint the whole board, then refresh the meter.
 void placeRbt(Workbench& bench);
+
+// Read the current circuit of the circuit list into the model and the window.
+void cirbt(Workbench& bench);
+
+// The potential of the current slot's node, for the lead given by the meter's lead index.
+void getvbt(Workbench& bench);
+
+// Take a meter reading and show it.
+void meterbt(Workbench& bench);
+
+// Format and show the meter's reading on its range.
+void readingsbt(Workbench& bench);
+
+// Draw the step arrows of a worksheet.
+void playbt(Workbench& bench);
 
 } // namespace voltaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/circuit_list.h"
 #include "model/markers.h"
 #include "model/menus.h"
 #include "model/model.h"
@@ -42,6 +43,7 @@ struct Workbench {
     Model model;
     SolverResults results;
     MeterState meter;
+    CircuitList circuits;
     Interaction ui;
 
     Canvas* canvas = nullptr;     // the board picture; not owned

@@ -1,7 +1,8 @@
 #include "support/test_runner.h"
 
 int runStartUpTest(int, char**);
+int runDispatchTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runStartUpTest});
+    return voltaro::test::runTestClasses(argc, argv, {runStartUpTest, runDispatchTest});
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/markers.h"
+#include "model/menus.h"
+
+#include <vector>
+
+namespace voltaro {
+
+struct Workbench;
+
+// Where the window's events go. Each subsystem lists the handlers of its menu entries and
+// markers in a binding table of its own; the dispatch joins them.
+
+using MenuHandler = void (*)(Workbench&, MenuId);
+struct MenuBinding {
+    MenuId id;
+    MenuHandler handler; // gets the entry that fired it, so one handler serves a family
+};
+
+// X, Y relative to the marker's top-left corner, as a toolkit delivers them to a small control.
+using MarkerHandler = void (*)(Workbench&, MarkerRef, int x, int y);
+struct MarkerBinding {
+    MarkerFamily family;
+    int index; // a MarkerId for named markers; -1: every marker of the family
+    MarkerHandler down = nullptr;
+    MarkerHandler move = nullptr;
+    MarkerHandler up = nullptr;
+};
+
+// Whether the pupil can choose the entry: it and every menu above it are visible and enabled.
+bool isReachable(const Menus& menus, MenuId id);
+
+// Runs the handler of an entry the pupil chose. Entries that cannot be reached, and entries
+// without a handler (submenus, separators), do nothing.
+void triggerMenu(Workbench& bench, MenuId id);
+bool hasMenuHandler(MenuId id);
+
+// Mouse events on a marker; a press captures it, so its moves and release come here too.
+void markerMouseDown(Workbench& bench, MarkerRef marker, int x, int y);
+void markerMouseMove(Workbench& bench, MarkerRef marker, int x, int y);
+void markerMouseUp(Workbench& bench, MarkerRef marker, int x, int y);
+
+// Mouse events on the bare board picture, X, Y in picture pixels.
+void circuitMouseDown(Workbench& bench, int x, int y);
+void circuitMouseMove(Workbench& bench, int x, int y);
+void circuitMouseUp(Workbench& bench, int x, int y);
+
+} // namespace voltaro

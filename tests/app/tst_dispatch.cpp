@@ -1,0 +1,70 @@
+#include "app/dispatch.h"
+#include "app/operations.h"
+#include "app/shell.h"
+#include "app/workbench.h"
+#include "support/test_runner.h"
+
+using namespace voltaro;
+
+class DispatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reachesOnlyVisibleEnabledEntries_data() {
+        QTest::addColumn<int>("hide");    // an entry made invisible first, or -1
+        QTest::addColumn<int>("disable"); // an entry disabled first, or -1
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("reachable");
+        const int none = -1;
+        const auto id = [](MenuId m) { return static_cast<int>(m); };
+        QTest::newRow("plain entry") << none << none << id(MenuId::Exit1) << true;
+        QTest::newRow("hidden at start") << none << none << id(MenuId::None1) << false;
+        QTest::newRow("disabled at start") << none << none << id(MenuId::Join1) << false;
+        QTest::newRow("under a disabled menu")
+            << none << id(MenuId::Options1) << id(MenuId::ShowResistance1) << false;
+        QTest::newRow("under a hidden submenu")
+            << id(MenuId::Bulb1) << none << id(MenuId::Bulb21) << false;
+    }
+    void reachesOnlyVisibleEnabledEntries() {
+        QFETCH(int, hide);
+        QFETCH(int, disable);
+        QFETCH(int, entry);
+        QFETCH(bool, reachable);
+        Menus menus = makeDesignMenus();
+        if (hide >= 0)
+            menus[static_cast<MenuId>(hide)].visible = false;
+        if (disable >= 0)
+            menus[static_cast<MenuId>(disable)].enabled = false;
+        QCOMPARE(isReachable(menus, static_cast<MenuId>(entry)), reachable);
+    }
+
+    void runsTheBoundHandlerOnlyWhenReachable() {
+        Workbench bench;
+        startUp(bench);
+        bench.menu(MenuId::File1).enabled = false;
+        triggerMenu(bench, MenuId::Exit1);
+        QVERIFY2(!bench.ui.closeRequested, "a disabled menu's entry does nothing");
+        bench.menu(MenuId::File1).enabled = true;
+        triggerMenu(bench, MenuId::Exit1);
+        QVERIFY2(bench.ui.closeRequested, "Exit asks the window to close");
+    }
+
+    void ignoresEntriesWithoutHandlersAndInvalidMarkers() {
+        Workbench bench;
+        startUp(bench);
+        QVERIFY(!hasMenuHandler(MenuId::File1));
+        triggerMenu(bench, MenuId::File1);
+        markerMouseDown(bench, MarkerRef::slot(0), 0, 0);
+        markerMouseDown(bench, {MarkerFamily::Named, 999}, 0, 0);
+        QVERIFY(!bench.ui.closeRequested);
+    }
+
+    void aboutNamesTheProductAndVersion() {
+        const QString text = QString::fromStdString(aboutText());
+        QVERIFY(text.contains(QStringLiteral("Product Name:Voltaro")));
+        QVERIFY(text.contains(QStringLiteral("Version 1.13")));
+    }
+};
+
+VOLTARO_TEST_CLASS(DispatchTest)
+#include "tst_dispatch.moc"
