@@ -3,7 +3,6 @@
 #include "app/shell.h"
 #include "app/workbench.h"
 
-
 namespace voltaro {
 
 namespace {

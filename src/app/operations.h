@@ -22,6 +22,10 @@ void getsizebt(Workbench& bench);
 // Place the corners of the loop from the two gray handles.
 void resizebt(Workbench& bench);
 
+// Re-anchor the side squares and recompute the side lengths after the corners moved, with the
+// offsets the last handle drag recorded.
+void reanchorSides(Workbench& bench);
+
 // Solve and paint the whole board, then refresh the meter.
 void placeRbt(Workbench& bench);
 

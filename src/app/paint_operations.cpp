@@ -11,6 +11,8 @@ void getsizebt(Workbench& bench) {
 
 void resizebt(Workbench&) {}
 
+void reanchorSides(Workbench&) {}
+
 void placeRbt(Workbench& bench) {
     getrtotalbt(bench);
 }

@@ -1,0 +1,74 @@
+#include "edit/meter_mode.h"
+
+#include "app/operations.h"
+#include "app/workbench.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr WidgetId kRangeButtons[kMeterRanges] = {WidgetId::arb, WidgetId::brb, WidgetId::crb,
+                                                  WidgetId::drb, WidgetId::erb};
+
+void writeRangeLabels(Workbench& bench, MeterMode mode) {
+    for (int range = 1; range <= kMeterRanges; ++range)
+        bench.widget(kRangeButtons[range - 1]).caption = meterRange(mode, range).label;
+}
+
+} // namespace
+
+MeterMode meterMode(const Workbench& bench) {
+    if (bench.model.menus.currentMode())
+        return MeterMode::Current;
+    if (bench.model.menus.voltageMode())
+        return MeterMode::Voltage;
+    return MeterMode::Off;
+}
+
+void parkLeadsAtRest(Workbench& bench) {
+    const Widget& panel = bench.widget(WidgetId::meterpl);
+    const int centre = panel.left + panel.width / 2;
+    Marker& black = bench.marker(MarkerId::vpos);
+    Marker& red = bench.marker(MarkerId::vneg);
+    black.top = red.top = panel.top - 20;
+    black.left = centre - 20;
+    red.left = centre + 20;
+}
+
+void setMeterMode(Workbench& bench, MeterMode mode) {
+    Menus& menus = bench.model.menus;
+    menus[MenuId::current1].checked = mode == MeterMode::Current;
+    menus[MenuId::Voltage1].checked = mode == MeterMode::Voltage;
+    menus[MenuId::None1].checked = mode == MeterMode::Off;
+    bench.meter.reading = kOpenSentinel;
+    bench.widget(WidgetId::currenteb).text = "---";
+    if (mode == MeterMode::Current)
+        bench.widget(WidgetId::meterlb).caption = "A";
+    if (mode == MeterMode::Voltage)
+        bench.widget(WidgetId::meterlb).caption = "V";
+    if (mode != MeterMode::Off)
+        writeRangeLabels(bench, mode);
+    const bool on = mode != MeterMode::Off;
+    bench.widget(WidgetId::meterpl).visible = on;
+    bench.marker(MarkerId::movesh).visible = on;
+    bench.meter.leadPotential[1] = bench.meter.leadPotential[2] = kOpenSentinel;
+    bench.marker(MarkerId::vpos).visible = on;
+    bench.marker(MarkerId::vneg).visible = on;
+    parkLeadsAtRest(bench);
+    placeRbt(bench);
+    getrtotalbt(bench);
+}
+
+void None1Click(Workbench& bench, MenuId) {
+    setMeterMode(bench, MeterMode::Off);
+}
+
+void Voltage1Click(Workbench& bench, MenuId) {
+    setMeterMode(bench, MeterMode::Voltage);
+}
+
+void current1Click(Workbench& bench, MenuId) {
+    setMeterMode(bench, MeterMode::Current);
+}
+
+} // namespace voltaro

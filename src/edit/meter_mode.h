@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/dispatch.h"
+#include "solver/meter_ranges.h"
+
+#include <vector>
+
+namespace voltaro {
+
+struct Workbench;
+
+// Puts the meter into a mode: the check mark on `None1`, `Voltage1` or `current1`, "---" on the
+// display, the unit letter and range labels of the mode, the panel and the leads shown (at
+// rest above the panel) unless the mode is Off, no lead on a point; then paints. The fuse is
+// left as it is.
+void setMeterMode(Workbench& bench, MeterMode mode);
+
+// The mode the check marks say.
+MeterMode meterMode(const Workbench& bench);
+
+// The hidden mode entries of the Meter menu.
+void None1Click(Workbench& bench, MenuId);
+void Voltage1Click(Workbench& bench, MenuId);
+void current1Click(Workbench& bench, MenuId);
+
+// Puts a lead at rest 20 pixels above the panel, 20 pixels left (black) or right (red) of its
+// centre.
+void parkLeadsAtRest(Workbench& bench);
+
+} // namespace voltaro
