@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace voltaro::test {
+
+// A Platform for tests: answers are queued in advance, every message is recorded, and files
+// live in memory. A write can be made to fail, whole or after a number of bytes.
+class ScriptedPlatform : public Platform {
+public:
+    // Answers, taken in order; an empty queue answers No / Cancel.
+    std::deque<bool> confirmAnswers;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::string workingDirectory = "/pupil";
+
+    // What the program said, in order.
+    std::vector<std::string> confirmations;
+    std::vector<std::string> warnings;
+    std::vector<std::string> errors;
+    std::vector<std::string> abouts;
+    std::vector<FileDialogOptions> openDialogs;
+    std::vector<FileDialogOptions> saveDialogs;
+
+    // The files. A path in `unreadable` cannot be read; a write to a path in `failWrites`
+    // fails with that reason after keeping `failAfterBytes` bytes of what was written.
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> unreadable;
+    std::map<std::string, std::string> failWrites;
+    std::size_t failAfterBytes = 0;
+
+    bool confirm(const std::string& text) override;
+    void warning(const std::string& text) override;
+    void error(const std::string& text) override;
+    void showAbout(const std::string& text) override;
+    std::optional<std::string> openFileName(const FileDialogOptions& options) override;
+    std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
+    std::string currentDirectory() override;
+    ReadResult readFile(const std::string& path) override;
+    FileResult replaceFile(const std::string& path, const std::string& bytes) override;
+    FileResult appendFile(const std::string& path, const std::string& bytes) override;
+
+    // Every message box shown, of any kind.
+    std::size_t messageCount() const {
+        return confirmations.size() + warnings.size() + errors.size() + abouts.size();
+    }
+};
+
+} // namespace voltaro::test
