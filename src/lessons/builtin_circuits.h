@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/menus.h"
+
+#include <string>
+#include <vector>
+
+namespace voltaro {
+
+// A lesson of the Circuits menu: its intro panel and its one circuit, whose description is
+// the two parts joined with nothing between them.
+struct Lesson {
+    MenuId entry;
+    const char* panelCaption;
+    const char* setName;
+    std::vector<const char*> lines;
+    const char* firstPart;
+    const char* secondPart;
+
+    std::string description() const { return std::string(firstPart) + secondPart; }
+};
+
+// A worksheet: a set of circuits, each held as the chunks of its description, stepped through
+// with the arrows on the board.
+struct Worksheet {
+    MenuId entry;
+    const char* caption; // the menu caption, such as "Series #1"
+    const char* setName;
+    std::vector<const char*> introLines;
+    std::vector<std::vector<const char*>> circuits;
+};
+
+// The eight lessons and the nine worksheets, in menu order.
+const std::vector<Lesson>& builtinLessons();
+const std::vector<Worksheet>& builtinWorksheets();
+
+const Lesson* lessonFor(MenuId entry);
+const Worksheet* worksheetFor(MenuId entry);
+
+} // namespace voltaro

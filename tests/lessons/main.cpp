@@ -1,0 +1,7 @@
+#include "support/test_runner.h"
+
+int runBuiltinDataTest(int, char**);
+
+int main(int argc, char** argv) {
+    return voltaro::test::runTestClasses(argc, argv, {runBuiltinDataTest});
+}
