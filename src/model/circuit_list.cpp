@@ -1,0 +1,51 @@
+#include "model/circuit_list.h"
+
+#include "model/circuit_file.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr std::size_t kLongLine = 200; // a longer line ends its chunk
+
+} // namespace
+
+CircuitLoad loadCircuits(CircuitList& list, const std::vector<std::string>& lines,
+                         std::size_t start) {
+    CircuitLoad load;
+    int circuit = 1;
+    int chunk = 1;
+    list.chunks[circuit] = CircuitChunks{};
+    for (std::size_t i = start; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (circuit > kMaxCircuits) {
+            if (closesCircuit(line)) {
+                load.truncated = true;
+                break;
+            }
+            continue;
+        }
+        std::string& text = list.chunk(circuit, chunk);
+        text += ' ';
+        text += line;
+        if (closesCircuit(line)) {
+            ++circuit;
+            chunk = 1;
+            if (circuit <= kMaxCircuits)
+                list.chunks[circuit] = CircuitChunks{};
+        } else if (line.size() > kLongLine && chunk < kMaxChunks) {
+            ++chunk;
+        }
+    }
+    load.count = circuit - 1;
+    list.count = load.count;
+    list.current = 1;
+    return load;
+}
+
+std::string tooManyCircuitsMessage() {
+    return "This file holds more than " + std::to_string(kMaxCircuits) +
+           " circuits. Only the first " + std::to_string(kMaxCircuits) + " were loaded.";
+}
+
+} // namespace voltaro

@@ -1,0 +1,182 @@
+#include "model/description_reader.h"
+
+#include "model/numbers.h"
+#include "model/tokens.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr std::size_t kRefillBelow = 100; // a buffer shorter than this takes the next chunk
+constexpr int kLastRefilledChunk = 5;     // one refill before each of the four sides
+
+class Reader {
+public:
+    Reader(const CircuitChunks& chunks, DescriptionReading& out)
+        : m_chunks(chunks), m_out(out), m_buffer(chunks[1]) {}
+
+    void read() {
+        if (!readHeader())
+            return;
+        for (int side = 1; side <= kSides; ++side) {
+            refill();
+            if (!readSide(side))
+                return;
+        }
+    }
+
+private:
+    bool fail(const std::string& token, std::string message) {
+        m_out.error = DescriptionError{token, std::move(message)};
+        return false;
+    }
+
+    std::optional<int> integer() {
+        Token<int> token = readIntegerToken(m_buffer);
+        if (!token.value)
+            fail(token.text, invalidIntegerMessage(token.text));
+        return token.value;
+    }
+
+    std::optional<double> real() {
+        Token<double> token = readRealToken(m_buffer);
+        if (!token.value)
+            fail(token.text, invalidRealMessage(token.text));
+        return token.value;
+    }
+
+    std::optional<int> count() {
+        Token<int> token = readIntegerToken(m_buffer);
+        if (!token.value) {
+            fail(token.text, invalidIntegerMessage(token.text));
+        } else if (*token.value < 0 || *token.value > kElementsPerBranch) {
+            fail(token.text, invalidCountMessage(token.text));
+            return std::nullopt;
+        }
+        return token.value;
+    }
+
+    bool readHeader() {
+        if (!(m_out.optionsFlag = integer()))
+            return false;
+        for (int i = 0; i < kHandleTokens; ++i) {
+            const std::optional<int> v = integer();
+            if (!v)
+                return false;
+            m_out.handles.push_back(*v);
+        }
+        return readSource() && readViewFlags() && readLaneCounts();
+    }
+
+    bool readSource() {
+        if (!(m_out.sourceKind = integer()))
+            return false;
+        if (!(m_out.sourceValue = real()))
+            return false;
+        if (*m_out.sourceKind == 1)
+            return true;
+        return (m_out.cellsInSeries = integer()) && (m_out.cellsInParallel = integer());
+    }
+
+    bool readViewFlags() {
+        if (!(m_out.viewFlags = integer()))
+            return false;
+        return integer() && integer(); // two numbers kept for older readers, dropped
+    }
+
+    bool readLaneCounts() {
+        for (int i = 0; i < kLaneTokens; ++i) {
+            const std::optional<int> n = count();
+            if (!n)
+                return false;
+            m_out.laneCounts.push_back(*n);
+        }
+        return true;
+    }
+
+    void refill() {
+        if (m_buffer.size() >= kRefillBelow || (!m_buffer.empty() && m_buffer[0] == '*'))
+            return;
+        if (m_out.chunksUsed >= kLastRefilledChunk)
+            return;
+        ++m_out.chunksUsed;
+        m_buffer += ' ';
+        m_buffer += m_chunks[m_out.chunksUsed];
+    }
+
+    bool readSide(int side) {
+        for (int lane = 1; lane <= kLanes; ++lane) {
+            const int blocks = m_out.laneCounts[(side - 1) * kLanes + (lane - 1)];
+            for (int block = 1; block <= blocks; ++block)
+                for (int branch = 1; branch <= kBranches; ++branch)
+                    if (!readBranch(SlotAddress{side, lane, block, branch, 1}))
+                        return false;
+        }
+        return true;
+    }
+
+    bool readBranch(const SlotAddress& at) {
+        const std::optional<int> n = count();
+        if (!n)
+            return false;
+        m_out.branches.push_back(BranchReading{at, *n, {}});
+        std::vector<ElementReading>& elements = m_out.branches.back().elements;
+        for (int e = 1; e <= *n; ++e) {
+            elements.emplace_back();
+            if (!readElement(elements.back()))
+                return false;
+        }
+        return true;
+    }
+
+    // A flag stores 1 when its token reads 1, else 0.
+    bool flag(std::uint8_t& into, ElementReading& element) {
+        const std::optional<int> v = integer();
+        if (!v)
+            return false;
+        into = *v == 1 ? 1 : 0;
+        ++element.fieldsRead;
+        return true;
+    }
+
+    bool readElement(ElementReading& element) {
+        if (!flag(element.switchFlag, element) || !flag(element.openFlag, element) ||
+            !flag(element.wireFlag, element))
+            return false;
+        const std::optional<double> resistance = real();
+        if (!resistance)
+            return false;
+        element.resistance = *resistance;
+        ++element.fieldsRead;
+        const std::optional<int> kind = integer();
+        if (!kind)
+            return false;
+        element.kind = *kind;
+        ++element.fieldsRead;
+        return true;
+    }
+
+    const CircuitChunks& m_chunks;
+    DescriptionReading& m_out;
+    std::string m_buffer;
+};
+
+} // namespace
+
+DescriptionReading readDescription(const CircuitChunks& chunks) {
+    DescriptionReading reading;
+    Reader(chunks, reading).read();
+    return reading;
+}
+
+DescriptionReading readDescription(std::string_view description) {
+    CircuitChunks chunks{};
+    chunks[1] = std::string(description);
+    return readDescription(chunks);
+}
+
+std::string invalidCountMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid count; a count is 0, 1, 2 or 3";
+}
+
+} // namespace voltaro

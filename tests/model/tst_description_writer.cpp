@@ -1,0 +1,165 @@
+#include "model/description_reader.h"
+#include "model/description_writer.h"
+#include "model/reset.h"
+#include "support/circuits.h"
+#include "support/test_runner.h"
+
+using namespace voltaro;
+using namespace voltaro::test;
+
+namespace {
+
+Model defaultModel() {
+    Model m;
+    m.tables.record(kCornerLinkSlot).makeClosedConductor();
+    resetTables(m.tables, m.markers);
+    return m;
+}
+
+QStringList linesOf(const std::string& text) {
+    QStringList lines = QString::fromStdString(text).split("\r\n");
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+const QString kWireBranch = "1 1 0 1 100.00 1";
+
+enum Change {
+    Bulb,
+    EmptyBranch,
+    Variable3,
+    Variable125,
+    BoxText,
+    BadBoxText,
+    EmptyBox,
+    Locked,
+    AllViews,
+    BigCount
+};
+
+} // namespace
+
+class DescriptionWriterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesTheDefaultCircuitLineByLine() {
+        const std::string text = describeCircuit(defaultModel(), true);
+        QVERIFY2(text.size() >= 2 && text.substr(text.size() - 2) == "\r\n",
+                 "the last line ends in CR LF too");
+        QVERIFY2(QString::fromStdString(text).count("\n") ==
+                     QString::fromStdString(text).count("\r\n"),
+                 "every line ends in CR LF");
+        const QStringList expected = {"1",
+                                      "560 112 560 464",
+                                      "2",
+                                      "1.5 2 1",
+                                      "4 0 0",
+                                      "1 0 0 1 0 0 1 0 0 1 0 0",
+                                      kWireBranch,
+                                      "0",
+                                      "0", // top
+                                      kWireBranch,
+                                      "0",
+                                      "0", // right
+                                      "1 1 0 0   0.00 0",
+                                      "0",
+                                      "0", // hidden: the corner link
+                                      kWireBranch,
+                                      "0",
+                                      "0", // bottom
+                                      " *"};
+        QCOMPARE(linesOf(text), expected);
+    }
+
+    void writesTheItemsInTheirFixedForms_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("change");
+        QTest::newRow("one bulb #1") << 10 << "1 0 0 0   5.00 2" << int(Bulb);
+        QTest::newRow("empty branch") << 11 << "0" << int(EmptyBranch);
+        QTest::newRow("variable supply of 3 V") << 4 << "3.00" << int(Variable3);
+        QTest::newRow("variable supply of 12.5 V") << 4 << "12.50" << int(Variable125);
+        QTest::newRow("cell box text as left") << 4 << "   1.5 3 2" << int(BoxText);
+        QTest::newRow("cell box text not a number") << 4 << "1.5 2 1" << int(BadBoxText);
+        QTest::newRow("empty cell box") << 4 << "1.5 2 1" << int(EmptyBox);
+        QTest::newRow("locked") << 1 << "0" << int(Locked);
+        QTest::newRow("every view flag") << 5 << "7 0 0" << int(AllViews);
+        QTest::newRow("count beyond the tables")
+            << 7 << "3 1 0 1 100.00 1 1 0 1 100.00 1 1 0 1 100.00 1" << int(BigCount);
+    }
+    void writesTheItemsInTheirFixedForms() {
+        QFETCH(int, line);
+        QFETCH(QString, expected);
+        QFETCH(int, change);
+        Model m = defaultModel();
+        bool optionsFlag = true;
+        switch (change) {
+        case Bulb:
+            setBranch(m.tables, kRightSide, 1, 1, 1, {bulb(ElementKind::Bulb1)});
+            break;
+        case EmptyBranch:
+            m.tables.elementCount(kRightSide, 1, 1, 2) = 0;
+            break;
+        case Variable3:
+        case Variable125:
+            m.menus[MenuId::Source1].tag = kVariableSupply;
+            m.source.supplyVoltage = change == Variable3 ? 3.0 : 12.5;
+            break;
+        case BoxText:
+            m.widgets[WidgetId::batteb].text = "   1.5";
+            m.menus[MenuId::Numser1].tag = 3;
+            m.menus[MenuId::NumPar1].tag = 2;
+            break;
+        case BadBoxText:
+            m.widgets[WidgetId::batteb].text = "1,5";
+            break;
+        case EmptyBox:
+            m.widgets[WidgetId::batteb].text = "";
+            break;
+        case Locked:
+            optionsFlag = false;
+            break;
+        case AllViews:
+            m.menus[MenuId::ShowResistance1].checked = true;
+            m.menus[MenuId::Labelloads1].checked = true;
+            break;
+        case BigCount:
+            m.tables.elementCount(kTopSide, 1, 1, 1) = 7;
+            break;
+        }
+        const QStringList lines = linesOf(describeCircuit(m, optionsFlag));
+        QCOMPARE(lines.at(line - 1), expected);
+    }
+
+    void writesWhatReadsBackToTheSameTables() {
+        Model m = defaultModel();
+        setBranch(m.tables, kTopSide, 2, 3, 3, {resistor(12.0), openSwitch(), bulb(4)});
+        setBranch(m.tables, kBottomSide, 3, 1, 2, {resistor(1234.5)});
+        const DescriptionReading r = readDescription(
+            QString::fromStdString(describeCircuit(m, true)).replace("\r\n", " ").toStdString());
+        QVERIFY2(r.complete(), r.error ? r.error->message.c_str() : "");
+        int checked = 0;
+        for (const BranchReading& b : r.branches) {
+            const SlotAddress& a = b.branch;
+            QCOMPARE(b.count, m.tables.elementCount(a.side, a.lane, a.block, a.branch));
+            for (int e = 1; e <= b.count; ++e) {
+                const ElementRecord& rec = m.tables.record(a.side, a.lane, a.block, a.branch, e);
+                const ElementReading& read = b.elements[e - 1];
+                QCOMPARE(read.resistance, rec.resistance);
+                QCOMPARE(read.kind, rec.kind);
+                QCOMPARE(read.switchFlag, rec.switchFlag);
+                QCOMPARE(read.openFlag, rec.openFlag);
+                ++checked;
+            }
+        }
+        // Top: the default wire, lane 2's blocks 1 and 2 with their reset branch, block 3 with
+        // its reset branch and the three new elements; right and hidden: one each; bottom: the
+        // default wire, lane 3's reset branch and the new resistor.
+        QCOMPARE(checked, 7 + 1 + 1 + 3);
+    }
+};
+
+VOLTARO_TEST_CLASS(DescriptionWriterTest)
+#include "tst_description_writer.moc"
