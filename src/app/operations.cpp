@@ -3,6 +3,7 @@
 #include "app/workbench.h"
 #include "model/reset.h"
 #include "solver/solver.h"
+#include "view/geometry.h"
 
 namespace voltaro {
 
@@ -25,8 +26,7 @@ void startUp(Workbench& bench) {
     bench.meter = MeterState{};
     bench.ui.selectedKind = 1;
     m.layout.sideLength = {0, 390, 300, 0, 390};
-    for (int slot : {1, 109, 325})
-        m.markers.slot(slot).visible = true;
+    placeAtStartUp(m.markers);
     m.tables.record(kCornerLinkSlot).makeClosedConductor();
     resistrestbt(bench);
 }

@@ -1,20 +1,54 @@
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "view/board_paint.h"
+#include "view/canvas.h"
+#include "view/geometry.h"
 
 namespace voltaro {
 
-// The lane sizing and the drawing of the board picture arrive with the board picture; until
-// then sizing and painting only solve.
+namespace {
+
+// The last step of every paint while the meter is on: the potentials under both leads again
+// (voltage mode) or the current at the break (current mode), then the reading.
+void refreshMeter(Workbench& bench) {
+    const Menus& menus = bench.model.menus;
+    if (menus.voltageMode()) {
+        for (int lead = 1; lead <= 2; ++lead) {
+            bench.meter.leadIndex = lead;
+            const int slot = bench.meter.leadSlot[lead];
+            if (slot > 0) {
+                bench.ui.currentSlot = slot;
+                getvbt(bench);
+            }
+        }
+        meterbt(bench);
+    } else if (menus.currentMode()) {
+        bench.ui.currentSlot = bench.marker(MarkerId::ampsh).tag;
+        meterbt(bench);
+    }
+}
+
+} // namespace
+
 void getsizebt(Workbench& bench) {
+    sizeLanes(bench.model.tables, bench.model.markers, bench.model.layout);
     placeRbt(bench);
 }
 
-void resizebt(Workbench&) {}
+void resizebt(Workbench& bench) {
+    placeCornersFromHandles(bench.model.markers);
+}
 
-void reanchorSides(Workbench&) {}
+void reanchorSides(Workbench& bench) {
+    reanchorSideSquares(bench.model.markers, bench.model.layout);
+}
 
 void placeRbt(Workbench& bench) {
     getrtotalbt(bench);
+    // Without a board the paint still puts every marker in its place.
+    NullCanvas noBoard;
+    paintBoard(bench.model, bench.meter, bench.canvas ? *bench.canvas : noBoard);
+    refreshMeter(bench);
 }
 
 } // namespace voltaro

@@ -1,15 +1,15 @@
 #include "qt/board_panel.h"
 
+#include "model/markers.h"
+#include "qt/qt_canvas.h"
 #include "qt/qt_colours.h"
+#include "view/point.h"
 
 #include <QPainter>
 
 namespace voltaro {
 
 namespace {
-
-constexpr int kPictureWidth = 770;
-constexpr int kPictureHeight = 528;
 
 // A lowered bevel of `width` pixels inside a one-pixel border, as the panel is drawn.
 void drawLoweredBevel(QPainter& p, const QRect& outer, int width) {
@@ -28,19 +28,47 @@ void drawLoweredBevel(QPainter& p, const QRect& outer, int width) {
     }
 }
 
+// A marker as a shape control draws itself: a circle or a square filling its box, outlined
+// one pixel wide in its pen.
+void drawMarker(QPainter& p, const Marker& m) {
+    p.setPen(QPen(toQColor(m.pen), 0));
+    p.setBrush(toQColor(m.brush));
+    const QRect box(m.left, m.top, m.width - 1, m.height - 1);
+    if (m.shape == MarkerShape::Circle)
+        p.drawEllipse(box);
+    else
+        p.drawRect(box);
+}
+
 } // namespace
 
 BoardPanel::BoardPanel(QWidget* parent)
-    : QWidget(parent), m_picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32) {
+    : QWidget(parent), m_picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("Panel1"));
     m_picture.fill(Qt::white);
+    m_canvas = std::make_unique<QtCanvas>(m_picture);
+}
+
+BoardPanel::~BoardPanel() = default;
+
+Canvas& BoardPanel::canvas() {
+    return *m_canvas;
 }
 
 void BoardPanel::paintEvent(QPaintEvent*) {
+    m_canvas->finish();
     QPainter p(this);
     p.fillRect(rect(), toQColor(Colour::PanelBrown));
     drawLoweredBevel(p, rect(), 3);
     p.drawImage(kPictureLeft, kPictureTop, m_picture);
+    if (!m_markers)
+        return;
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const MarkerRef& ref : markerStackBottomToTop()) {
+        const Marker& m = m_markers->at(ref);
+        if (m.visible)
+            drawMarker(p, m);
+    }
 }
 
 } // namespace voltaro

@@ -3,10 +3,17 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
 namespace voltaro {
 
+class Canvas;
+class QtCanvas;
+struct Markers;
+
 // The board panel `Panel1`: the brown panel with its lowered bevel, the board picture at (7, 7)
-// and the markers over it. Its own coordinates are the board coordinates.
+// and the visible markers over it, bottom to top. Its own coordinates are the board
+// coordinates.
 class BoardPanel : public QWidget {
     Q_OBJECT
 
@@ -15,15 +22,22 @@ public:
     static constexpr int kPictureTop = 7;
 
     explicit BoardPanel(QWidget* parent = nullptr);
+    ~BoardPanel() override;
 
     QImage& picture() { return m_picture; }
     const QImage& picture() const { return m_picture; }
+    // The canvas that draws on the picture.
+    Canvas& canvas();
+    // The markers to draw over the picture; not owned.
+    void showMarkers(const Markers* markers) { m_markers = markers; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage m_picture;
+    std::unique_ptr<QtCanvas> m_canvas;
+    const Markers* m_markers = nullptr;
 };
 
 } // namespace voltaro

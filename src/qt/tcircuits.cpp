@@ -19,6 +19,8 @@ TCircuits::TCircuits(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(m_panel);
     resize(800, 600);
 
+    m_bench.canvas = &m_panel->canvas();
+    m_panel->showMarkers(&m_bench.model.markers);
     startUp(m_bench);
     mirror();
 }

@@ -1,0 +1,189 @@
+#include "qt/qt_canvas.h"
+
+#include "model/numbers.h"
+#include "qt/qt_colours.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kBoardFontPixels = 11; // 8 point at 96 dpi
+
+QFont boardFont(bool bold) {
+    QFont font(QStringLiteral("arial"));
+    font.setPixelSize(kBoardFontPixels);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QRgb toQRgb(Rgb c) {
+    return qRgb(c.r, c.g, c.b);
+}
+
+// Cuts a line to a box around the picture, so that a line towards a far point (a needle at a
+// huge voltage) costs no more than one across the board. Lines within the box are untouched.
+bool clipToBox(Point& from, Point& to, int width, int height) {
+    const double lo[2] = {-8.0, -8.0};
+    const double hi[2] = {width + 8.0, height + 8.0};
+    const double p0[2] = {double(from.x), double(from.y)};
+    const double delta[2] = {double(to.x) - from.x, double(to.y) - from.y};
+    bool inside = true;
+    for (int axis = 0; axis < 2; ++axis)
+        for (double v : {p0[axis], p0[axis] + delta[axis]})
+            inside = inside && v >= lo[axis] && v <= hi[axis];
+    if (inside)
+        return true;
+    double t0 = 0.0, t1 = 1.0;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (delta[axis] == 0.0) {
+            if (p0[axis] < lo[axis] || p0[axis] > hi[axis])
+                return false;
+            continue;
+        }
+        double ta = (lo[axis] - p0[axis]) / delta[axis];
+        double tb = (hi[axis] - p0[axis]) / delta[axis];
+        if (ta > tb)
+            std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
+        if (t0 > t1)
+            return false;
+    }
+    from = {truncToInt(p0[0] + t0 * delta[0]), truncToInt(p0[1] + t0 * delta[1])};
+    to = {truncToInt(p0[0] + t1 * delta[0]), truncToInt(p0[1] + t1 * delta[1])};
+    return true;
+}
+
+// A box given by two corners, right and bottom left out, as a QRect of its pixels.
+QRect pixelBox(int left, int top, int right, int bottom) {
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QImage& picture)
+    : m_picture(picture), m_regular(boardFont(false)), m_bold(boardFont(true)),
+      m_regularMetrics(m_regular), m_boldMetrics(m_bold) {
+    if (m_picture.format() != QImage::Format_RGB32)
+        m_picture = m_picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QtCanvas::~QtCanvas() {
+    finish();
+}
+
+QPainter& QtCanvas::painter() {
+    if (!m_painter) {
+        // Make the picture our own before writing into its pixels directly.
+        m_bits = m_picture.bits();
+        m_bytesPerLine = m_picture.bytesPerLine();
+        m_painter = std::make_unique<QPainter>(&m_picture);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return *m_painter;
+}
+
+void QtCanvas::finish() {
+    m_painter.reset();
+    m_bits = nullptr;
+}
+
+void QtCanvas::plot(int x, int y, QRgb colour) {
+    if (x < 0 || y < 0 || x >= m_picture.width() || y >= m_picture.height())
+        return;
+    reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine)[x] = colour;
+}
+
+// Bresenham from `from` towards `to`, leaving out `to` itself. A 2-pixel line doubles each
+// pixel on the side of smaller coordinates across the line's main direction.
+void QtCanvas::rasterise(Point from, Point to, QRgb colour, int width) {
+    painter();
+    if (!clipToBox(from, to, m_picture.width(), m_picture.height()))
+        return;
+    const int dx = std::abs(to.x - from.x);
+    const int dy = std::abs(to.y - from.y);
+    const int sx = to.x >= from.x ? 1 : -1;
+    const int sy = to.y >= from.y ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int steps = xMajor ? dx : dy;
+    const int minor = xMajor ? dy : dx;
+    int error = steps / 2;
+    int x = from.x;
+    int y = from.y;
+    for (int i = 0; i < steps; ++i) {
+        plot(x, y, colour);
+        if (width >= 2)
+            xMajor ? plot(x, y - 1, colour) : plot(x - 1, y, colour);
+        error -= minor;
+        if (error < 0) {
+            error += steps;
+            xMajor ? (y += sy) : (x += sx);
+        }
+        xMajor ? (x += sx) : (y += sy);
+    }
+}
+
+void QtCanvas::drawLine(Point from, Point to) {
+    rasterise(from, to, toQRgb(penColour()), penWidth());
+}
+
+void QtCanvas::rectangle(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top)
+        return;
+    const int w = width(), h = height();
+    const QRect inner = pixelBox(left, top, right, bottom).adjusted(1, 1, -1, -1);
+    painter().fillRect(inner.intersected(QRect(0, 0, w, h)), toQColor(brushColour()));
+    const QRgb pen = toQRgb(penColour());
+    const int r = right - 1, b = bottom - 1;
+    rasterise({left, top}, {r, top}, pen, penWidth());
+    rasterise({r, top}, {r, b}, pen, penWidth());
+    rasterise({r, b}, {left, b}, pen, penWidth());
+    rasterise({left, b}, {left, top}, pen, penWidth());
+    if (r == left || b == top) // a box one pixel wide or high has no outline of four sides
+        plot(r, b, pen);
+}
+
+void QtCanvas::ellipse(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top)
+        return;
+    QPainter& p = painter();
+    QPen pen(toQColor(penColour()));
+    pen.setWidth(penWidth() <= 1 ? 0 : penWidth());
+    p.setPen(pen);
+    p.setBrush(toQColor(brushColour()));
+    p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void QtCanvas::text(Point topLeft, const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    const QFont& font = bold() ? m_bold : m_regular;
+    const QFontMetrics& metrics = bold() ? m_boldMetrics : m_regularMetrics;
+    QPainter& p = painter();
+    p.fillRect(QRect(topLeft.x, topLeft.y, metrics.horizontalAdvance(s), metrics.height()),
+               Qt::white);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(topLeft.x, topLeft.y + metrics.ascent(), s);
+}
+
+int QtCanvas::textWidth(const std::string& text, bool bold) const {
+    return (bold ? m_boldMetrics : m_regularMetrics)
+        .horizontalAdvance(QString::fromStdString(text));
+}
+
+void QtCanvas::blit(Point topLeft, const SmallPicture& picture) {
+    painter();
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            plot(topLeft.x + x, topLeft.y + y, toQRgb(picture.at(x, y)));
+}
+
+} // namespace voltaro

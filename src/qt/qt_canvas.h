@@ -1,0 +1,56 @@
+#pragma once
+
+#include "view/canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+
+#include <memory>
+
+class QPainter;
+
+namespace voltaro {
+
+// The board canvas on a QImage (32-bit RGB). Lines are rasterised here, pixel for pixel: 1 or
+// 2 pixels wide, the end pixel left out whichever way the line runs. Ellipses and text go
+// through a QPainter with antialiasing off. The board font is Arial (Liberation Sans where
+// Arial is missing) 11 pixels high, as 8 point shows at 96 dpi, whatever the image's
+// resolution.
+//
+// A painter is opened on the first drawing call and closed by finish(); nothing may copy the
+// picture in between.
+class QtCanvas : public Canvas {
+public:
+    explicit QtCanvas(QImage& picture);
+    ~QtCanvas() override;
+
+    int width() const override { return m_picture.width(); }
+    int height() const override { return m_picture.height(); }
+
+    void rectangle(int left, int top, int right, int bottom) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void text(Point topLeft, const std::string& text) override;
+    int textWidth(const std::string& text, bool bold) const override;
+    void blit(Point topLeft, const SmallPicture& picture) override;
+    void finish() override;
+
+protected:
+    void drawLine(Point from, Point to) override;
+
+private:
+    QPainter& painter();
+    void plot(int x, int y, QRgb colour);
+    void rasterise(Point from, Point to, QRgb colour, int width);
+
+    QImage& m_picture;
+    std::unique_ptr<QPainter> m_painter;
+    uchar* m_bits = nullptr;
+    qsizetype m_bytesPerLine = 0;
+    QFont m_regular;
+    QFont m_bold;
+    QFontMetrics m_regularMetrics;
+    QFontMetrics m_boldMetrics;
+};
+
+} // namespace voltaro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/model.h"
+#include "solver/meter_state.h"
+#include "view/canvas.h"
+
+namespace voltaro {
+
+// Distance between neighbouring branches of a block and between lanes: 35 pixels while the
+// hidden Options item `reisitor1` is checked, else 45.
+int branchSpacing(const Menus& menus);
+
+// The whole board from scratch over a solved model: the source, the loop wires, sides 1, 2 and
+// 4 with their elements and labels, the meter leads and the break mark. On its way it moves
+// every branch marker of a block in use and every slot marker of a branch in use to its place,
+// and shows the branch markers while the meter is off.
+void paintBoard(Model& model, const MeterState& meter, Canvas& canvas);
+
+} // namespace voltaro

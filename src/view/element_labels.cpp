@@ -1,0 +1,54 @@
+#include "view/element_labels.h"
+
+#include "model/numbers.h"
+#include "view/ohm_sign.h"
+
+namespace voltaro {
+
+namespace {
+
+void writeText(Canvas& canvas, Point at, const std::string& text) {
+    if (!text.empty())
+        canvas.text(at, text);
+}
+
+} // namespace
+
+ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool labelLoads,
+                          LabelCounters& counters) {
+    ElementLabel label;
+    if ((!showResistance && !labelLoads) || record.wireFlag != 0)
+        return label;
+    if (record.switchFlag == 1) {
+        label.name = "S" + formatFixed(++counters.switches, 0);
+    } else if (record.switchFlag == 0) {
+        const int number = ++counters.loads;
+        const bool resistor = record.kind == ElementKind::Resistor;
+        if (showResistance && resistor)
+            label.value = "= " + formatFixed(truncToInt(record.resistance), 0);
+        if (labelLoads)
+            label.name = (resistor ? "R" : "L") + formatFixed(number, 0);
+    }
+    return label;
+}
+
+void drawElementLabel(Canvas& canvas, int side, const Marker& first, const Marker& next,
+                      const ElementLabel& label) {
+    // The ohm sign is placed by the width of the text in bold, whatever the board font's style.
+    if (side == kRightSide) {
+        const Point at{first.left + 5, (first.top + next.top) / 2};
+        writeText(canvas, at, label.name);
+        writeText(canvas, at + Point{0, 15}, label.value);
+        if (!label.value.empty())
+            canvas.blit({first.left + 6 + canvas.textWidth(label.value, true), at.y + 18},
+                        ohmSign());
+        return;
+    }
+    const Point at{(first.left + next.left) / 2, first.top + 4};
+    const std::string text = label.name + label.value;
+    writeText(canvas, at, text);
+    if (!label.value.empty())
+        canvas.blit({at.x + canvas.textWidth(text, true) + 1, first.top + 7}, ohmSign());
+}
+
+} // namespace voltaro

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/circuit_tables.h"
+#include "model/layout_state.h"
+#include "model/markers.h"
+
+namespace voltaro {
+
+// Where the loop lies for a given handle position. The handle `topsh` sets the top edge,
+// `botsh` the bottom and the right edge; the left edge, where the battery stands, is fixed.
+
+// The placement before the first reset: corners and battery terminals from the side squares'
+// design places, every slot marker at its start place, and the node-1 markers of the top,
+// right and bottom sides shown.
+void placeAtStartUp(Markers& markers);
+
+// Corners, the right side's square and the battery terminals from the two handles.
+void placeCornersFromHandles(Markers& markers);
+
+// The offsets the handle drag records before it moves anything, so that the side squares keep
+// their distance from the corners they hang on.
+void recordAnchorOffsets(const Markers& markers, LayoutState& layout);
+
+// After the corners moved: the side squares back on their corners, with the recorded offsets,
+// and the side lengths that follow.
+void reanchorSideSquares(Markers& markers, LayoutState& layout);
+
+// Lane and block sizes from the tables; then the top and bottom side lengths and `p4`, which
+// make room for the lanes of the right side.
+void sizeLanes(const CircuitTables& tables, Markers& markers, LayoutState& layout);
+
+} // namespace voltaro
