@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "app/workbench.h"
+#include "edit/edit_bindings.h"
 
 namespace voltaro {
 
@@ -11,13 +12,43 @@ namespace {
 const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
         &shellMenuBindings(),
+        &editMenuBindings(),
     };
     return tables;
 }
 
 const std::vector<const std::vector<MarkerBinding>*>& markerBindingTables() {
-    static const std::vector<const std::vector<MarkerBinding>*> tables = {};
+    static const std::vector<const std::vector<MarkerBinding>*> tables = {
+        &editMarkerBindings(),
+    };
     return tables;
+}
+
+const std::vector<const std::vector<WidgetBinding>*>& widgetBindingTables() {
+    static const std::vector<const std::vector<WidgetBinding>*> tables = {
+        &editWidgetBindings(),
+    };
+    return tables;
+}
+
+WidgetHandler widgetHandler(WidgetId id, WidgetEvent event) {
+    for (const auto* table : widgetBindingTables())
+        for (const WidgetBinding& b : *table)
+            if (b.id == id && b.event == event)
+                return b.handler;
+    return nullptr;
+}
+
+// A widget can be used when it and every box around it are visible and enabled.
+bool isUsable(const Widgets& widgets, WidgetId id) {
+    std::optional<WidgetId> at = id;
+    while (at) {
+        const Widget& w = widgets[*at];
+        if (!w.visible || !w.enabled)
+            return false;
+        at = widgetDesign(*at).parent;
+    }
+    return true;
 }
 
 MenuHandler menuHandler(MenuId id) {
@@ -69,6 +100,17 @@ void triggerMenu(Workbench& bench, MenuId id) {
         handler(bench, id);
 }
 
+bool hasWidgetHandler(WidgetId id, WidgetEvent event) {
+    return widgetHandler(id, event) != nullptr;
+}
+
+void widgetEvent(Workbench& bench, WidgetId id, WidgetEvent event) {
+    if (!isUsable(bench.model.widgets, id))
+        return;
+    if (WidgetHandler handler = widgetHandler(id, event))
+        handler(bench, id);
+}
+
 void markerMouseDown(Workbench& bench, MarkerRef marker, int x, int y) {
     runMarkerHandler(bench, marker, x, y, &MarkerBinding::down);
 }
@@ -80,9 +122,5 @@ void markerMouseMove(Workbench& bench, MarkerRef marker, int x, int y) {
 void markerMouseUp(Workbench& bench, MarkerRef marker, int x, int y) {
     runMarkerHandler(bench, marker, x, y, &MarkerBinding::up);
 }
-
-void circuitMouseDown(Workbench&, int, int) {}
-void circuitMouseMove(Workbench&, int, int) {}
-void circuitMouseUp(Workbench&, int, int) {}
 
 } // namespace voltaro

@@ -2,6 +2,7 @@
 
 #include "model/markers.h"
 #include "model/menus.h"
+#include "model/widgets.h"
 
 #include <vector>
 
@@ -28,6 +29,20 @@ struct MarkerBinding {
     MarkerHandler up = nullptr;
 };
 
+// What a widget reports. The window keeps each widget's text, memo lines and check mark in the
+// workbench up to date as the user types or clicks, so handlers read them from there.
+enum class WidgetEvent {
+    Click,   // a button, check box or radio button clicked
+    Enter,   // Enter typed in an edit
+    FocusIn, // the widget took the keyboard focus
+};
+using WidgetHandler = void (*)(Workbench&, WidgetId);
+struct WidgetBinding {
+    WidgetId id;
+    WidgetEvent event;
+    WidgetHandler handler;
+};
+
 // Whether the pupil can choose the entry: it and every menu above it are visible and enabled.
 bool isReachable(const Menus& menus, MenuId id);
 
@@ -36,12 +51,17 @@ bool isReachable(const Menus& menus, MenuId id);
 void triggerMenu(Workbench& bench, MenuId id);
 bool hasMenuHandler(MenuId id);
 
+// Runs the handler bound to a widget's event, when the widget and every box around it are
+// visible and enabled.
+void widgetEvent(Workbench& bench, WidgetId id, WidgetEvent event);
+bool hasWidgetHandler(WidgetId id, WidgetEvent event);
+
 // Mouse events on a marker; a press captures it, so its moves and release come here too.
 void markerMouseDown(Workbench& bench, MarkerRef marker, int x, int y);
 void markerMouseMove(Workbench& bench, MarkerRef marker, int x, int y);
 void markerMouseUp(Workbench& bench, MarkerRef marker, int x, int y);
 
-// Mouse events on the bare board picture, X, Y in picture pixels.
+// Mouse events on the bare board picture, X, Y in picture pixels (src/app/board_mouse.cpp).
 void circuitMouseDown(Workbench& bench, int x, int y);
 void circuitMouseMove(Workbench& bench, int x, int y);
 void circuitMouseUp(Workbench& bench, int x, int y);

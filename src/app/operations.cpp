@@ -1,6 +1,7 @@
 #include "app/operations.h"
 
 #include "app/workbench.h"
+#include "edit/element_placement.h"
 #include "model/reset.h"
 #include "solver/solver.h"
 #include "view/geometry.h"
@@ -29,6 +30,9 @@ void startUp(Workbench& bench) {
     placeAtStartUp(m.markers);
     m.tables.record(kCornerLinkSlot).makeClosedConductor();
     resistrestbt(bench);
+    // Bulbs are the load of the run: the wider branch spacing, selected kind 2. The meter's
+    // probes need no bringing to the front; they are last in the marker stack.
+    reisitor1Click(bench, MenuId::Lightbulb1);
 }
 
 void resistrestbt(Workbench& bench) {

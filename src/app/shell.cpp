@@ -1,9 +1,56 @@
 #include "app/shell.h"
 
+#include "app/operations.h"
 #include "app/platform.h"
 #include "app/workbench.h"
+#include "edit/meter_mode.h"
+#include "edit/popups.h"
 
 namespace voltaro {
+
+namespace {
+
+// Ends a worksheet's list, a break and a locked circuit: what the window shows besides the
+// circuit goes back to how it starts.
+void resetWindowState(Workbench& bench) {
+    bench.circuits.count = 1;
+    bench.widget(WidgetId::cirplayim).visible = false;
+    bench.widget(WidgetId::clb).visible = false;
+    bench.ui.caption = "Voltaro";
+
+    bench.meter.breakCount = 0;
+    bench.menu(MenuId::Join1).enabled = false;
+    bench.menu(MenuId::Break1).enabled = true;
+    setEntriesEnabled(bench, {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2}, true);
+    bench.marker(MarkerId::ampsh).visible = false;
+    bench.menu(MenuId::Options1).enabled = true;
+}
+
+void putHandlesAtDesignPlaces(Workbench& bench) {
+    Marker& top = bench.marker(MarkerId::topsh);
+    top.left = 560;
+    top.top = 112;
+    Marker& bottom = bench.marker(MarkerId::botsh);
+    bottom.left = 560;
+    bottom.top = 464;
+}
+
+} // namespace
+
+const char* const kResetQuestion = "Resetting the circuit.  Reset now?";
+
+void Reset1Click(Workbench& bench, MenuId) {
+    if (!bench.platform || !bench.platform->confirm(kResetQuestion))
+        return;
+    resetWindowState(bench);
+    putHandlesAtDesignPlaces(bench);
+    resistrestbt(bench);
+    resizebt(bench);
+    bench.model.tables.record(kCornerLinkSlot).makeClosedConductor();
+    reanchorSides(bench);
+    None1Click(bench, MenuId::None1);
+    bench.menu(MenuId::Options1).enabled = true;
+}
 
 void Exit1Click(Workbench& bench, MenuId) {
     bench.ui.closeRequested = true;
@@ -22,6 +69,7 @@ void About1Click(Workbench& bench, MenuId) {
 
 const std::vector<MenuBinding>& shellMenuBindings() {
     static const std::vector<MenuBinding> bindings = {
+        {MenuId::Reset1, Reset1Click},
         {MenuId::Exit1, Exit1Click},
         {MenuId::About1, About1Click},
     };

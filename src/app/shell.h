@@ -10,6 +10,11 @@ namespace voltaro {
 struct Workbench;
 
 // The shell commands of the main window.
+
+// "&Reset": after the pupil confirms, the default circuit, the handles at their design places,
+// no break, no worksheet, the meter off and the Options menu enabled.
+void Reset1Click(Workbench& bench, MenuId);
+extern const char* const kResetQuestion;
 void Exit1Click(Workbench& bench, MenuId);
 void About1Click(Workbench& bench, MenuId);
 

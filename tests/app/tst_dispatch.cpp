@@ -59,6 +59,41 @@ private slots:
         QVERIFY(!bench.ui.closeRequested);
     }
 
+    void widgetEventsReachOnlyUsableWidgets_data() {
+        QTest::addColumn<bool>("boxVisible");
+        QTest::addColumn<bool>("editEnabled");
+        QTest::addColumn<bool>("handled");
+        QTest::newRow("usable") << true << true << true;
+        QTest::newRow("inside a hidden box") << false << true << false;
+        QTest::newRow("disabled") << true << false << false;
+    }
+    void widgetEventsReachOnlyUsableWidgets() {
+        QFETCH(bool, boxVisible);
+        QFETCH(bool, editEnabled);
+        QFETCH(bool, handled);
+        Workbench bench;
+        startUp(bench);
+        bench.widget(WidgetId::rvgb).tag = 1;
+        bench.widget(WidgetId::rvgb).visible = boxVisible;
+        bench.widget(WidgetId::rveb).enabled = editEnabled;
+        bench.widget(WidgetId::rveb).text = "5";
+        QVERIFY(hasWidgetHandler(WidgetId::rveb, WidgetEvent::Enter));
+        QVERIFY(!hasWidgetHandler(WidgetId::rveb, WidgetEvent::FocusIn));
+        widgetEvent(bench, WidgetId::rveb, WidgetEvent::Enter);
+        QCOMPARE(bench.model.tables.record(1).resistance, handled ? 5.0 : 100.0);
+    }
+
+    void boardPressHoldsTheMouseUntilRelease() {
+        Workbench bench;
+        startUp(bench);
+        circuitMouseDown(bench, 10, 10);
+        QVERIFY2(bench.ui.mouseHeld, "a press on the board holds the mouse");
+        circuitMouseMove(bench, 20, 20);
+        QVERIFY(bench.ui.mouseHeld);
+        circuitMouseUp(bench, 20, 20);
+        QVERIFY2(!bench.ui.mouseHeld, "the release lets it go");
+    }
+
     void aboutNamesTheProductAndVersion() {
         const QString text = QString::fromStdString(aboutText());
         QVERIFY(text.contains(QStringLiteral("Product Name:Voltaro")));

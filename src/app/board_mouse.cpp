@@ -1,0 +1,26 @@
+#include "app/dispatch.h"
+#include "app/workbench.h"
+#include "edit/source_config.h"
+
+namespace voltaro {
+
+// The bare board: a press holds the mouse until its release; a move while it is held drags the
+// variable supply's needle unless "C&opy Select" takes the drag for its selection frame.
+
+void circuitMouseDown(Workbench& bench, int, int) {
+    bench.ui.mouseHeld = true;
+}
+
+void circuitMouseMove(Workbench& bench, int x, int y) {
+    if (!bench.ui.mouseHeld)
+        return;
+    if (bench.model.menus.sourceKind() == kVariableSupply &&
+        !bench.menu(MenuId::CopySelect1).checked)
+        dragNeedle(bench, x, y);
+}
+
+void circuitMouseUp(Workbench& bench, int, int) {
+    bench.ui.mouseHeld = false;
+}
+
+} // namespace voltaro

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/markers.h"
+
+#include <string>
+
+namespace voltaro {
+
+struct Workbench;
+struct ElementRecord;
+
+// The entries of the element menu `secondpu` that put an element into a slot; the marker at a
+// branch's last node, the break marker and the corner markers offer none of them.
+void setElementEntriesVisible(Workbench& bench, bool visible);
+
+// The caption `Switch1` shows for a slot: "Switch (Closed)" unless the slot holds a switch, in
+// which case the state last chosen in the switch submenu (its Tag), whichever slot it was for.
+std::string switchCaptionFor(const ElementRecord& record, int lastChosenSwitchTag);
+
+// c7MouseDown: a press on a slot marker or on the break marker `ampsh` opens the element menu
+// for the slot in the marker's Tag.
+void c7MouseDown(Workbench& bench, MarkerRef marker, int x, int y);
+
+} // namespace voltaro

@@ -1,0 +1,97 @@
+#include "edit/source_config.h"
+
+#include "app/operations.h"
+#include "app/workbench.h"
+#include "edit/popups.h"
+#include "edit/typed_number.h"
+#include "model/numbers.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace voltaro {
+
+namespace {
+
+void updateCellSupply(Workbench& bench) {
+    bench.model.source.supplyVoltage =
+        bench.model.menus.cellsInSeries() * bench.model.source.cellValue;
+}
+
+} // namespace
+
+void Variable1Click(Workbench& bench, MenuId entry) {
+    MenuEntry& source = bench.menu(MenuId::Source1);
+    const int kind = bench.menu(entry).tag;
+    source.tag = kind;
+    source.caption = "Source (" + bench.menu(entry).caption + ")";
+    setCellsInSeries(bench, kind == kVariableSupply ? 2 : 1);
+    setCellsInParallel(bench, 1);
+    if (kind == kVariableSupply)
+        bench.model.source.supplyVoltage = bench.model.source.variableSetting;
+    if (!bench.widget(WidgetId::Savepl).visible)
+        placeRbt(bench);
+}
+
+void battnegMouseDown(Workbench& bench, MarkerRef terminal, int, int) {
+    if (!bench.model.menus.optionsEnabled() || bench.model.menus.sourceKind() != kCells)
+        return;
+    requestPopupAt(bench, MenuId::battpu, bench.model.markers.at(terminal));
+}
+
+void N110Click(Workbench& bench, MenuId entry) {
+    setCellsInSeries(bench, bench.menu(entry).tag);
+}
+
+void N111Click(Workbench& bench, MenuId entry) {
+    setCellsInParallel(bench, bench.menu(entry).tag);
+}
+
+void setCellsInSeries(Workbench& bench, int count) {
+    MenuEntry& series = bench.menu(MenuId::Numser1);
+    series.caption = "Number in &Series (" + std::to_string(count) + ")";
+    series.tag = count;
+    updateCellSupply(bench);
+    placeRbt(bench);
+}
+
+void setCellsInParallel(Workbench& bench, int count) {
+    MenuEntry& parallel = bench.menu(MenuId::NumPar1);
+    parallel.caption = "Number in &Parallel (" + std::to_string(count) + ")";
+    parallel.tag = count;
+    placeRbt(bench);
+}
+
+void CellValue1Click(Workbench& bench, MenuId) {
+    bench.widget(WidgetId::battgb).visible = true;
+    bench.widget(WidgetId::batteb).text = formatFixed(bench.model.source.cellValue, 1, 6);
+    bench.ui.focus = WidgetId::batteb;
+}
+
+void battokbtClick(Workbench& bench, WidgetId) {
+    std::string& text = bench.widget(WidgetId::batteb).text;
+    if (text.empty())
+        text = "0.0"; // an empty box means no voltage
+    const std::optional<double> value = readTypedReal(bench, WidgetId::batteb);
+    if (!value)
+        return;
+    bench.model.source.cellValue = *value;
+    updateCellSupply(bench);
+    bench.widget(WidgetId::battgb).visible = false;
+    placeRbt(bench);
+}
+
+void dragNeedle(Workbench& bench, int x, int y) {
+    const Marker& negative = bench.marker(MarkerId::battneg);
+    const Marker& positive = bench.marker(MarkerId::battpos);
+    const int left = negative.left;
+    if (std::abs(x - left - 25) > 25)
+        return;
+    const double dialMiddle = (negative.top + positive.top) / 2.0 - 20.0;
+    if (std::fabs(y - dialMiddle) >= 20.0)
+        return;
+    bench.model.source.supplyVoltage = (x - left) * 0.2;
+    placeRbt(bench);
+}
+
+} // namespace voltaro

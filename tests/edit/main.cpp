@@ -1,0 +1,14 @@
+#include "support/test_runner.h"
+
+int runElementPlacementTest(int, char**);
+int runResistorBoxTest(int, char**);
+int runBranchTreeTest(int, char**);
+int runSourceConfigTest(int, char**);
+int runResetCommandTest(int, char**);
+
+int main(int argc, char** argv) {
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {runElementPlacementTest, runResistorBoxTest,
+                                          runBranchTreeTest, runSourceConfigTest,
+                                          runResetCommandTest});
+}
