@@ -1,5 +1,6 @@
 #include "app/dispatch.h"
 #include "app/shell.h"
+#include "edit/meter_mode.h"
 #include "support/circuits.h"
 #include "support/started_bench.h"
 #include "support/test_runner.h"
@@ -123,6 +124,21 @@ private slots:
         for (int p = 1; p <= kPositions; ++p)
             QCOMPARE(markerShown(s.bench, kBottomSide, 2, 1, 1, p), p <= 2);
         QVERIFY2(!markerShown(s.bench, kBottomSide, 2, 2, 1, 1), "block 2 is not in use");
+        QVERIFY2(s.bench.model.markers.branch(kBottomSide, 2, 1).visible,
+                 "the paint shows the new block's branch marker");
+    }
+
+    void branchMarkersWaitForTheMeterToBeOff() {
+        StartedBench s;
+        setMeterMode(s.bench, MeterMode::Voltage);
+        chooseLaneBlocks(s.bench, kTopSide, 1, 2);
+        for (int block = 1; block <= 2; ++block)
+            QVERIFY2(!s.bench.model.markers.branch(kTopSide, 1, block).visible,
+                     "hidden while the meter is on");
+        setMeterMode(s.bench, MeterMode::Off);
+        for (int block = 1; block <= 2; ++block)
+            QVERIFY2(s.bench.model.markers.branch(kTopSide, 1, block).visible,
+                     "back with the first paint after the meter is off");
     }
 
     void loweringALaneKeepsItsBlocks() {
