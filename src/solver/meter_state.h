@@ -16,6 +16,14 @@ struct MeterState {
     int breakCount = 0;   // 0 or 1
     int breakSlot = 0;    // the current slot when the break was made
     MarkerRef breakShape; // the marker whose menu made the break
+
+    // Neither lead on a point any more.
+    void takeLeadsOffPoints() {
+        for (int lead = 1; lead <= 2; ++lead) {
+            leadSlot[lead] = -999;
+            leadPotential[lead] = kOpenSentinel;
+        }
+    }
 };
 
 } // namespace voltaro

@@ -1,0 +1,41 @@
+#include "solver/meter_display.h"
+
+#include "model/numbers.h"
+#include "solver/results.h"
+
+#include <cmath>
+
+namespace voltaro {
+
+namespace {
+
+constexpr double kFuseLimit = 10000.0; // multiples of the full scale that blow the fuse
+
+} // namespace
+
+int decimalsForFullScale(double fullScale) {
+    if (fullScale >= 200.0)
+        return 1;
+    if (fullScale >= 20.0)
+        return 2;
+    return 3;
+}
+
+MeterDisplay formatReading(double reading, MeterMode mode, int range) {
+    MeterDisplay display;
+    if (reading == kOpenSentinel || std::isnan(reading)) {
+        display.text = "---";
+        return display;
+    }
+    const MeterRange& r = meterRange(mode, range);
+    const double x = reading * r.multiplier;
+    if (std::fabs(x) > r.fullScale) {
+        display.blowsFuse = mode == MeterMode::Current && std::fabs(x / r.fullScale) > kFuseLimit;
+        display.text = "--O--";
+        return display;
+    }
+    display.text = formatFixed(x, decimalsForFullScale(r.fullScale), 4);
+    return display;
+}
+
+} // namespace voltaro
