@@ -2,7 +2,11 @@
 
 #include "app/shell.h"
 #include "app/workbench.h"
+#include "edit/circuit_break.h"
 #include "edit/edit_bindings.h"
+#include "edit/handles.h"
+#include "edit/meter_controls.h"
+#include "edit/meter_probes.h"
 
 namespace voltaro {
 
@@ -13,6 +17,8 @@ const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
         &shellMenuBindings(),
         &editMenuBindings(),
+        &meterMenuBindings(),
+        &breakMenuBindings(),
     };
     return tables;
 }
@@ -20,6 +26,8 @@ const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
 const std::vector<const std::vector<MarkerBinding>*>& markerBindingTables() {
     static const std::vector<const std::vector<MarkerBinding>*> tables = {
         &editMarkerBindings(),
+        &meterProbeBindings(),
+        &handleMarkerBindings(),
     };
     return tables;
 }

@@ -1,11 +1,85 @@
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "edit/circuit_break.h"
+#include "edit/meter_controls.h"
+#include "edit/meter_mode.h"
+#include "solver/meter_display.h"
+#include "solver/meter_potential.h"
+#include "solver/meter_reading.h"
 
 namespace voltaro {
 
-// The multimeter's operations; they do nothing until the meter is built.
-void getvbt(Workbench&) {}
-void meterbt(Workbench&) {}
-void readingsbt(Workbench&) {}
+namespace {
+
+constexpr int kBoardHeight = 528; // height of the board picture `circuit`
+
+bool breakExists(const Workbench& bench) {
+    return bench.marker(MarkerId::ampsh).visible;
+}
+
+// Step 1 of a reading in current mode: whether the leads lie across the break, which then
+// conducts through the meter; otherwise it is open.
+bool putInSeries(Workbench& bench) {
+    const MarkerRef shape = bench.meter.breakShape;
+    if (!shape.isValid())
+        return false;
+    const bool inSeries =
+        leadsAcrossBreak(bench.marker(MarkerId::vpos), bench.marker(MarkerId::vneg),
+                         bench.marker(MarkerId::ampsh), bench.model.markers.at(shape));
+    setBreakConducting(bench.model.tables, bench.marker(MarkerId::ampsh).tag, breakAtCorner(bench),
+                       inSeries);
+    return inSeries;
+}
+
+double currentReading(Workbench& bench, bool inSeries) {
+    getrtotalbt(bench);
+    if (!inSeries)
+        blowFuse(bench);
+    // Without a break the reading refers to no element.
+    if (!breakExists(bench))
+        return kOpenSentinel;
+    const Marker& black = bench.marker(MarkerId::vpos);
+    const Marker& red = bench.marker(MarkerId::vneg);
+    if (breakAtCorner(bench))
+        return cornerBreakCurrent(bench.results, black, red, bench.marker(MarkerId::ampsh),
+                                  kBoardHeight);
+    return nodeCurrent(bench.model.tables, bench.ui.currentSlot, black, red);
+}
+
+} // namespace
+
+void getvbt(Workbench& bench) {
+    MeterState& meter = bench.meter;
+    if (meter.leadIndex < 1 || meter.leadIndex > 2)
+        return;
+    meter.leadPotential[meter.leadIndex] =
+        nodePotential(bench.model.tables, bench.results, bench.ui.currentSlot)
+            .value_or(kOpenSentinel);
+}
+
+void meterbt(Workbench& bench) {
+    const MeterMode mode = meterMode(bench);
+    if (mode == MeterMode::Off)
+        return;
+    const bool inSeries = mode == MeterMode::Current && breakExists(bench) && putInSeries(bench);
+    MeterState& meter = bench.meter;
+    if (meter.leadPotential[1] == kOpenSentinel || meter.leadPotential[2] == kOpenSentinel) {
+        bench.widget(WidgetId::currenteb).text = "---";
+        return;
+    }
+    meter.reading = mode == MeterMode::Current ? currentReading(bench, inSeries)
+                                               : meter.leadPotential[2] - meter.leadPotential[1];
+    readingsbt(bench);
+}
+
+void readingsbt(Workbench& bench) {
+    const MeterMode mode =
+        meterMode(bench) == MeterMode::Current ? MeterMode::Current : MeterMode::Voltage;
+    const MeterDisplay display =
+        formatReading(bench.meter.reading, mode, selectedMeterRange(bench));
+    if (display.blowsFuse)
+        blowFuse(bench);
+    bench.widget(WidgetId::currenteb).text = display.text;
+}
 
 } // namespace voltaro

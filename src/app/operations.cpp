@@ -12,10 +12,7 @@ namespace {
 
 // The meter's start state as a reset leaves it: neither lead on a point, no reading.
 void resetMeterLeads(MeterState& meter) {
-    for (int lead = 1; lead <= 2; ++lead) {
-        meter.leadSlot[lead] = -999;
-        meter.leadPotential[lead] = kOpenSentinel;
-    }
+    meter.takeLeadsOffPoints();
     meter.reading = kOpenSentinel;
 }
 

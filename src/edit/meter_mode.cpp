@@ -2,17 +2,15 @@
 
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "edit/meter_controls.h"
 
 namespace voltaro {
 
 namespace {
 
-constexpr WidgetId kRangeButtons[kMeterRanges] = {WidgetId::arb, WidgetId::brb, WidgetId::crb,
-                                                  WidgetId::drb, WidgetId::erb};
-
 void writeRangeLabels(Workbench& bench, MeterMode mode) {
     for (int range = 1; range <= kMeterRanges; ++range)
-        bench.widget(kRangeButtons[range - 1]).caption = meterRange(mode, range).label;
+        bench.widget(meterRangeButtons()[range - 1]).caption = meterRange(mode, range).label;
 }
 
 } // namespace

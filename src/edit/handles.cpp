@@ -1,0 +1,180 @@
+#include "edit/handles.h"
+
+#include "app/operations.h"
+#include "app/workbench.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kBoardWidth = 770; // the board picture `circuit`
+constexpr int kBoardHeight = 528;
+constexpr int kMinHandleGap = 200; // vertical distance kept between the two handles
+constexpr int kMinLeft = 200;      // the loop's right edge stays this far from the board's left
+
+bool isResizeHandle(MarkerRef ref) {
+    return ref.is(MarkerId::topsh) || ref.is(MarkerId::botsh);
+}
+
+void recordAnchorOffsets(Workbench& bench) {
+    LayoutState& layout = bench.model.layout;
+    layout.bottomAnchorOffset = bench.marker(MarkerId::p4).left - bench.marker(MarkerId::cor3).left;
+    layout.topAnchorOffset = bench.marker(MarkerId::p1).left + layout.sideLength[kTopSide] -
+                             bench.marker(MarkerId::cor2).left;
+}
+
+// The handle's top-left corner goes half its width beyond the pointer, then is kept inside the
+// board, in this order.
+void dragResizeHandle(Marker& handle, int x, int y) {
+    handle.top += y + handle.width / 2;
+    handle.left += x + handle.width / 2;
+    if (handle.left > kBoardWidth)
+        handle.left = kBoardWidth - 20;
+    if (handle.top < 20)
+        handle.top = 20;
+    if (handle.top > kBoardHeight)
+        handle.top = kBoardHeight - 20;
+    if (handle.left < kMinLeft)
+        handle.left = kMinLeft;
+}
+
+void keepHandlesApart(Workbench& bench, bool draggingTop) {
+    Marker& top = bench.marker(MarkerId::topsh);
+    Marker& bottom = bench.marker(MarkerId::botsh);
+    if (bottom.top - top.top >= kMinHandleGap)
+        return;
+    if (draggingTop)
+        top.top = bottom.top - kMinHandleGap;
+    else
+        bottom.top = top.top + kMinHandleGap;
+}
+
+void centreBattery(Workbench& bench) {
+    Marker& negative = bench.marker(MarkerId::battneg);
+    Marker& positive = bench.marker(MarkerId::battpos);
+    const int top = bench.marker(MarkerId::cor1).top;
+    negative.top = top + (bench.marker(MarkerId::cor4).top + negative.top - top - positive.top) / 2;
+    positive.top = negative.top + 104;
+}
+
+bool isMoveHandle(MarkerRef ref) {
+    return ref.is(MarkerId::movesh) || ref.is(MarkerId::movesh2);
+}
+
+} // namespace
+
+void handleMouseDown(Workbench& bench, MarkerRef, int, int) {
+    bench.ui.mouseHeld = true;
+}
+
+void handleMouseUp(Workbench& bench, MarkerRef, int, int) {
+    bench.ui.mouseHeld = false;
+}
+
+void handleMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
+    if (!bench.ui.mouseHeld || !isResizeHandle(ref))
+        return;
+    recordAnchorOffsets(bench);
+    const bool draggingTop = ref.is(MarkerId::topsh);
+    Marker& dragged = bench.model.markers.at(ref);
+    dragResizeHandle(dragged, x, y);
+    keepHandlesApart(bench, draggingTop);
+    bench.marker(draggingTop ? MarkerId::botsh : MarkerId::topsh).left = dragged.left;
+    resizebt(bench);
+    reanchorSides(bench);
+    placeRbt(bench);
+}
+
+void cor3MouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
+    if (!bench.ui.mouseHeld || !ref.is(MarkerId::cor3))
+        return;
+    Markers& m = bench.model.markers;
+    Table1<int, kSides>& length = bench.model.layout.sideLength;
+    const int oldP4Left = m[MarkerId::p4].left;
+    const int oldCor3Left = m[MarkerId::cor3].left;
+    const int oldCor2Left = m[MarkerId::cor2].left;
+    const int oldP1Left = m[MarkerId::p1].left;
+    const int oldTopLength = length[kTopSide];
+    Marker& corner = m[MarkerId::cor3];
+    corner.top += y + corner.width / 2;
+    corner.left += x + corner.width / 2;
+    if (corner.left < kMinLeft)
+        corner.left = kMinLeft;
+    if (corner.top < 275)
+        corner.top = 275;
+    m[MarkerId::cor2].left = corner.left;
+    m[MarkerId::p2].left = corner.left;
+    m[MarkerId::p4].left = oldP4Left + (corner.left - oldCor3Left);
+    m[MarkerId::p4].top = corner.top;
+    m[MarkerId::cor4].top = corner.top;
+    length[kTopSide] =
+        oldP1Left + oldTopLength + m[MarkerId::cor2].left - oldCor2Left - m[MarkerId::p1].left;
+    length[kRightSide] = corner.top - m[MarkerId::p2].top - 20;
+    length[kHiddenSide] = 0;
+    length[kBottomSide] = m[MarkerId::p4].left - m[MarkerId::cor4].left - 20;
+    centreBattery(bench);
+    placeRbt(bench);
+}
+
+void cornerMouseDown(Workbench& bench, MarkerRef ref, int, int) {
+    const Marker& corner = bench.model.markers.at(ref);
+    bench.ui.lastClicked = ref;
+    bench.ui.currentSlot = corner.tag;
+    for (MenuId entry : {MenuId::Add1, MenuId::Bulb1, MenuId::Switch1, MenuId::Wire2})
+        bench.menu(entry).visible = false;
+    bench.ui.popup = PopupRequest{MenuId::secondpu, corner.left + 10, corner.top + 10};
+}
+
+void moveshMouseDown(Workbench& bench, MarkerRef, int, int) {
+    bench.ui.mouseHeld = true;
+}
+
+void moveshMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
+    if (!bench.ui.mouseHeld || !isMoveHandle(ref))
+        return;
+    const Marker& size = bench.marker(MarkerId::movesh); // both handles go by this one's size
+    Marker& handle = bench.model.markers.at(ref);
+    handle.top += y - size.height / 2;
+    handle.left += x - size.width / 2;
+    if (handle.top < 0)
+        handle.top = 10;
+    if (handle.top > kBoardHeight)
+        handle.top = kBoardHeight - 5;
+    if (handle.left < 0)
+        handle.left = 10;
+    if (handle.left > kBoardWidth)
+        handle.left = kBoardWidth - 5;
+}
+
+void moveshMouseUp(Workbench& bench, MarkerRef ref, int, int) {
+    bench.ui.mouseHeld = false;
+    if (!isMoveHandle(ref))
+        return;
+    const Marker& size = bench.marker(MarkerId::movesh);
+    const Marker& handle = bench.model.markers.at(ref);
+    Widget& panel = bench.widget(ref.is(MarkerId::movesh) ? WidgetId::meterpl : WidgetId::meterpl2);
+    panel.top = handle.top + size.height - 1;
+    panel.left = handle.left + size.width - 1;
+    placeRbt(bench);
+}
+
+const std::vector<MarkerBinding>& handleMarkerBindings() {
+    auto named = [](MarkerId id) { return static_cast<int>(id); };
+    static const std::vector<MarkerBinding> bindings = {
+        {MarkerFamily::Named, named(MarkerId::topsh), handleMouseDown, handleMouseMove,
+         handleMouseUp},
+        {MarkerFamily::Named, named(MarkerId::botsh), handleMouseDown, handleMouseMove,
+         handleMouseUp},
+        {MarkerFamily::Named, named(MarkerId::cor1), cornerMouseDown, nullptr, nullptr},
+        {MarkerFamily::Named, named(MarkerId::cor2), cornerMouseDown, nullptr, nullptr},
+        {MarkerFamily::Named, named(MarkerId::cor3), cornerMouseDown, cor3MouseMove, nullptr},
+        {MarkerFamily::Named, named(MarkerId::cor4), cornerMouseDown, nullptr, nullptr},
+        {MarkerFamily::Named, named(MarkerId::movesh), moveshMouseDown, moveshMouseMove,
+         moveshMouseUp},
+        {MarkerFamily::Named, named(MarkerId::movesh2), moveshMouseDown, moveshMouseMove,
+         moveshMouseUp},
+    };
+    return bindings;
+}
+
+} // namespace voltaro

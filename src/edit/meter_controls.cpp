@@ -1,0 +1,91 @@
+#include "edit/meter_controls.h"
+
+#include "app/operations.h"
+#include "app/workbench.h"
+#include "edit/meter_mode.h"
+
+namespace voltaro {
+
+namespace {
+
+void selectModeButton(Workbench& bench, WidgetId chosen) {
+    bench.widget(WidgetId::voltrb).checked = chosen == WidgetId::voltrb;
+    bench.widget(WidgetId::amprb).checked = chosen == WidgetId::amprb;
+}
+
+} // namespace
+
+const std::array<WidgetId, 5>& meterRangeButtons() {
+    static const std::array<WidgetId, 5> buttons = {WidgetId::arb, WidgetId::brb, WidgetId::crb,
+                                                    WidgetId::drb, WidgetId::erb};
+    return buttons;
+}
+
+int selectedMeterRange(const Workbench& bench) {
+    for (WidgetId id : meterRangeButtons())
+        if (bench.widget(id).checked && bench.widget(id).tag >= 1 &&
+            bench.widget(id).tag <= kMeterRanges)
+            return bench.widget(id).tag;
+    return 1;
+}
+
+bool fuseBlown(const Workbench& bench) {
+    return bench.widget(WidgetId::currenteb).colour == Colour::Black;
+}
+
+void blowFuse(Workbench& bench) {
+    bench.widget(WidgetId::currenteb).colour = Colour::Black;
+}
+
+void On1Click(Workbench& bench, MenuId) {
+    MenuEntry& on = bench.menu(MenuId::On1);
+    on.checked = !on.checked;
+    if (!on.checked)
+        setMeterMode(bench, MeterMode::Off);
+    else if (bench.widget(WidgetId::amprb).checked)
+        setMeterMode(bench, MeterMode::Current);
+    else
+        setMeterMode(bench, MeterMode::Voltage);
+}
+
+void ChangeFuse1Click(Workbench& bench, MenuId) {
+    bench.widget(WidgetId::currenteb).colour = Colour::White;
+}
+
+void On2Click(Workbench& bench, MenuId) {
+    MenuEntry& on = bench.menu(MenuId::On2);
+    on.checked = !on.checked;
+    bench.widget(WidgetId::meterpl2).visible = on.checked;
+    for (MarkerId id : {MarkerId::vpos2, MarkerId::vneg2, MarkerId::movesh2})
+        bench.marker(id).visible = on.checked;
+}
+
+void voltrbClick(Workbench& bench, WidgetId) {
+    selectModeButton(bench, WidgetId::voltrb);
+    setMeterMode(bench, MeterMode::Voltage);
+}
+
+void amprbClick(Workbench& bench, WidgetId) {
+    selectModeButton(bench, WidgetId::amprb);
+    setMeterMode(bench, MeterMode::Current);
+}
+
+void rangeButtonClick(Workbench& bench, WidgetId id) {
+    for (WidgetId button : meterRangeButtons())
+        bench.widget(button).checked = button == id;
+    readingsbt(bench);
+}
+
+const std::vector<MenuBinding>& meterMenuBindings() {
+    static const std::vector<MenuBinding> bindings = {
+        {MenuId::On1, On1Click},
+        {MenuId::None1, None1Click},
+        {MenuId::Voltage1, Voltage1Click},
+        {MenuId::current1, current1Click},
+        {MenuId::ChangeFuse1, ChangeFuse1Click},
+        {MenuId::On2, On2Click},
+    };
+    return bindings;
+}
+
+} // namespace voltaro

@@ -1,0 +1,136 @@
+#include "edit/meter_probes.h"
+
+#include "app/operations.h"
+#include "app/workbench.h"
+#include "edit/meter_controls.h"
+#include "edit/meter_mode.h"
+#include "solver/results.h"
+
+#include <cstdlib>
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kSnapDistance = 4; // a lead snaps onto a point less than this far in both axes
+constexpr int kParkMargin = 15;  // how far around the panel a released lead is parked
+
+bool isLead(const Workbench& bench, MarkerRef lead) {
+    if (!lead.is(MarkerId::vpos) && !lead.is(MarkerId::vneg))
+        return false;
+    const int tag = bench.model.markers.at(lead).tag;
+    return tag == 1 || tag == 2;
+}
+
+bool withinSnap(const Marker& a, const Marker& b) {
+    return std::abs(a.top - b.top) < kSnapDistance && std::abs(a.left - b.left) < kSnapDistance;
+}
+
+bool strictlyBetween(int value, int low, int high) {
+    return value > low && value < high;
+}
+
+// Snaps the lead onto every point within reach, in search order, so that the last one wins;
+// each snap measures the potential there.
+void snapOntoPoints(Workbench& bench, Marker& lead, int index) {
+    const bool noBreak = !bench.marker(MarkerId::ampsh).visible;
+    for (MarkerRef point : measurementPoints(bench)) {
+        const Marker& candidate = bench.model.markers.at(point);
+        if (!withinSnap(candidate, lead))
+            continue;
+        lead.left = candidate.left;
+        lead.top = candidate.top;
+        if (noBreak)
+            bench.ui.currentSlot = candidate.tag;
+        bench.meter.leadSlot[index] = bench.ui.currentSlot;
+        getvbt(bench);
+    }
+}
+
+// The break marker stands for the meter's own side of a break: slot 0 at potential 0.
+void snapOntoBreakMarker(Workbench& bench, Marker& lead, int index) {
+    const Marker& breakMarker = bench.marker(MarkerId::ampsh);
+    if (!withinSnap(breakMarker, lead))
+        return;
+    lead.left = breakMarker.left;
+    lead.top = breakMarker.top;
+    bench.meter.leadSlot[index] = 0;
+    bench.meter.leadPotential[index] = 0.0;
+}
+
+} // namespace
+
+std::vector<MarkerRef> measurementPoints(const Workbench& bench) {
+    const CircuitTables& tables = bench.model.tables;
+    std::vector<MarkerRef> points;
+    for (int side : {kTopSide, kRightSide, kBottomSide})
+        for (int lane = 1; lane <= kLanes; ++lane)
+            for (int block = 1; block <= tables.blocksInUse(side, lane); ++block)
+                for (int branch = 1; branch <= kBranches; ++branch) {
+                    const int n = tables.elementsInUse(side, lane, block, branch);
+                    for (int position = 1; n > 0 && position <= n + 1; ++position)
+                        points.push_back(
+                            MarkerRef::slot(slotNumber(side, lane, block, branch, position)));
+                }
+    for (MarkerId id : {MarkerId::battneg, MarkerId::cor1, MarkerId::cor2, MarkerId::cor3,
+                        MarkerId::cor4, MarkerId::battpos})
+        points.push_back(MarkerRef::named(id));
+    return points;
+}
+
+void leadMouseDown(Workbench& bench, MarkerRef, int, int) {
+    bench.ui.mouseHeld = true;
+}
+
+void leadMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
+    const MeterMode mode = meterMode(bench);
+    if (!bench.ui.mouseHeld || mode == MeterMode::Off || !isLead(bench, ref))
+        return;
+    MeterState& meter = bench.meter;
+    Marker& lead = bench.model.markers.at(ref);
+    meter.reading = kOpenSentinel;
+    lead.top += y - 3;
+    lead.left += x - 3;
+    const int index = lead.tag;
+    meter.leadIndex = index;
+    meter.leadSlot[index] = -999;
+    meter.leadPotential[index] = kOpenSentinel;
+    snapOntoPoints(bench, lead, index);
+    snapOntoBreakMarker(bench, lead, index);
+    meterbt(bench);
+    placeRbt(bench);
+    const bool bothOnPoints =
+        meter.leadPotential[1] != kOpenSentinel && meter.leadPotential[2] != kOpenSentinel;
+    if (bothOnPoints && !bench.marker(MarkerId::ampsh).visible && mode == MeterMode::Current)
+        blowFuse(bench);
+}
+
+void leadMouseUp(Workbench& bench, MarkerRef ref, int, int) {
+    bench.ui.mouseHeld = false;
+    if (!isLead(bench, ref))
+        return;
+    const Widget& panel = bench.widget(WidgetId::meterpl);
+    Marker& lead = bench.model.markers.at(ref);
+    const bool overPanel = strictlyBetween(lead.top, panel.top - kParkMargin,
+                                           panel.top + panel.height + kParkMargin) &&
+                           strictlyBetween(lead.left, panel.left - kParkMargin,
+                                           panel.left + panel.width + kParkMargin);
+    if (!overPanel)
+        return;
+    lead.top = panel.top - 20;
+    lead.left = lead.tag * (panel.width / 3) + panel.left;
+    meterbt(bench);
+    placeRbt(bench);
+}
+
+const std::vector<MarkerBinding>& meterProbeBindings() {
+    static const std::vector<MarkerBinding> bindings = {
+        {MarkerFamily::Named, static_cast<int>(MarkerId::vpos), leadMouseDown, leadMouseMove,
+         leadMouseUp},
+        {MarkerFamily::Named, static_cast<int>(MarkerId::vneg), leadMouseDown, leadMouseMove,
+         leadMouseUp},
+    };
+    return bindings;
+}
+
+} // namespace voltaro
