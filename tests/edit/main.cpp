@@ -5,10 +5,13 @@ int runResistorBoxTest(int, char**);
 int runBranchTreeTest(int, char**);
 int runSourceConfigTest(int, char**);
 int runResetCommandTest(int, char**);
+int runMeterControlsTest(int, char**);
+int runHandlesTest(int, char**);
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {runElementPlacementTest, runResistorBoxTest,
                                           runBranchTreeTest, runSourceConfigTest,
-                                          runResetCommandTest});
+                                          runResetCommandTest, runMeterControlsTest,
+                                          runHandlesTest});
 }
