@@ -6,12 +6,11 @@
 #include "solver/meter_display.h"
 #include "solver/meter_potential.h"
 #include "solver/meter_reading.h"
+#include "view/point.h"
 
 namespace voltaro {
 
 namespace {
-
-constexpr int kBoardHeight = 528; // height of the board picture `circuit`
 
 bool breakExists(const Workbench& bench) {
     return bench.marker(MarkerId::ampsh).visible;

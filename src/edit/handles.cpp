@@ -2,25 +2,18 @@
 
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "view/geometry.h"
+#include "view/point.h"
 
 namespace voltaro {
 
 namespace {
 
-constexpr int kBoardWidth = 770; // the board picture `circuit`
-constexpr int kBoardHeight = 528;
 constexpr int kMinHandleGap = 200; // vertical distance kept between the two handles
 constexpr int kMinLeft = 200;      // the loop's right edge stays this far from the board's left
 
 bool isResizeHandle(MarkerRef ref) {
     return ref.is(MarkerId::topsh) || ref.is(MarkerId::botsh);
-}
-
-void recordAnchorOffsets(Workbench& bench) {
-    LayoutState& layout = bench.model.layout;
-    layout.bottomAnchorOffset = bench.marker(MarkerId::p4).left - bench.marker(MarkerId::cor3).left;
-    layout.topAnchorOffset = bench.marker(MarkerId::p1).left + layout.sideLength[kTopSide] -
-                             bench.marker(MarkerId::cor2).left;
 }
 
 // The handle's top-left corner goes half its width beyond the pointer, then is kept inside the
@@ -49,14 +42,6 @@ void keepHandlesApart(Workbench& bench, bool draggingTop) {
         bottom.top = top.top + kMinHandleGap;
 }
 
-void centreBattery(Workbench& bench) {
-    Marker& negative = bench.marker(MarkerId::battneg);
-    Marker& positive = bench.marker(MarkerId::battpos);
-    const int top = bench.marker(MarkerId::cor1).top;
-    negative.top = top + (bench.marker(MarkerId::cor4).top + negative.top - top - positive.top) / 2;
-    positive.top = negative.top + 104;
-}
-
 bool isMoveHandle(MarkerRef ref) {
     return ref.is(MarkerId::movesh) || ref.is(MarkerId::movesh2);
 }
@@ -74,7 +59,7 @@ void handleMouseUp(Workbench& bench, MarkerRef, int, int) {
 void handleMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     if (!bench.ui.mouseHeld || !isResizeHandle(ref))
         return;
-    recordAnchorOffsets(bench);
+    recordAnchorOffsets(bench.model.markers, bench.model.layout);
     const bool draggingTop = ref.is(MarkerId::topsh);
     Marker& dragged = bench.model.markers.at(ref);
     dragResizeHandle(dragged, x, y);
@@ -112,7 +97,7 @@ void cor3MouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     length[kRightSide] = corner.top - m[MarkerId::p2].top - 20;
     length[kHiddenSide] = 0;
     length[kBottomSide] = m[MarkerId::p4].left - m[MarkerId::cor4].left - 20;
-    centreBattery(bench);
+    centreBattery(m);
     placeRbt(bench);
 }
 

@@ -84,11 +84,15 @@ void placeCornersFromHandles(Markers& markers) {
     cor1.top = cor2.top;
     cor2.left = cor3.left; // the right edge follows botsh alone
     cor4.top = cor3.top;
+    centreBattery(markers);
+}
 
-    // The battery stays centred between the left corners, keeping its gap.
+void centreBattery(Markers& markers) {
+    const int top = markers[MarkerId::cor1].top;
+    const int bottom = markers[MarkerId::cor4].top;
     Marker& battneg = markers[MarkerId::battneg];
     Marker& battpos = markers[MarkerId::battpos];
-    battneg.top = cor1.top + ((cor4.top - cor1.top) - (battpos.top - battneg.top)) / 2;
+    battneg.top = top + ((bottom - top) - (battpos.top - battneg.top)) / 2;
     battpos.top = battneg.top + kBatteryGap;
 }
 

@@ -17,6 +17,9 @@ void placeAtStartUp(Markers& markers);
 // Corners, the right side's square and the battery terminals from the two handles.
 void placeCornersFromHandles(Markers& markers);
 
+// The battery terminals centred between the left corners, keeping their gap of 104 pixels.
+void centreBattery(Markers& markers);
+
 // The offsets the handle drag records before it moves anything, so that the side squares keep
 // their distance from the corners they hang on.
 void recordAnchorOffsets(const Markers& markers, LayoutState& layout);

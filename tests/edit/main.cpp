@@ -7,11 +7,12 @@ int runSourceConfigTest(int, char**);
 int runResetCommandTest(int, char**);
 int runMeterControlsTest(int, char**);
 int runHandlesTest(int, char**);
+int runMeterProbesTest(int, char**);
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {runElementPlacementTest, runResistorBoxTest,
                                           runBranchTreeTest, runSourceConfigTest,
                                           runResetCommandTest, runMeterControlsTest,
-                                          runHandlesTest});
+                                          runHandlesTest, runMeterProbesTest});
 }

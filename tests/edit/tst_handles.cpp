@@ -61,6 +61,25 @@ private slots:
         QCOMPARE(bench.marker(MarkerId::botsh).left, bothLeft);
     }
 
+    void dragStepPlacesCornersAndSides() {
+        Workbench bench;
+        startUp(bench);
+        dragHandleTo(bench, MarkerId::topsh, 560, 112);
+        const Markers& m = bench.model.markers;
+        QCOMPARE(m[MarkerId::cor3].left, 553);
+        QCOMPARE(m[MarkerId::cor3].top, 457);
+        QCOMPARE(m[MarkerId::cor2].left, 553);
+        QCOMPARE(m[MarkerId::cor2].top, 119);
+        QCOMPARE(m[MarkerId::p2].top, 137);
+        QCOMPARE(bench.model.layout.sideLength[kRightSide], 300);
+        QCOMPARE(m[MarkerId::battneg].top, 236);
+        QCOMPARE(m[MarkerId::battpos].top, 340);
+        // The side squares keep their distance from the corners they hang on.
+        QCOMPARE(m[MarkerId::p4].left - m[MarkerId::cor3].left,
+                 bench.model.layout.bottomAnchorOffset);
+        QCOMPARE(m[MarkerId::p1].top, m[MarkerId::cor1].top);
+    }
+
     void handlesFollowOnlyWhileHeld() {
         Workbench bench;
         startUp(bench);
