@@ -35,6 +35,7 @@ const std::vector<const std::vector<MarkerBinding>*>& markerBindingTables() {
 const std::vector<const std::vector<WidgetBinding>*>& widgetBindingTables() {
     static const std::vector<const std::vector<WidgetBinding>*> tables = {
         &editWidgetBindings(),
+        &meterWidgetBindings(),
     };
     return tables;
 }

@@ -88,4 +88,17 @@ const std::vector<MenuBinding>& meterMenuBindings() {
     return bindings;
 }
 
+const std::vector<WidgetBinding>& meterWidgetBindings() {
+    static const std::vector<WidgetBinding> bindings = [] {
+        std::vector<WidgetBinding> b = {
+            {WidgetId::voltrb, WidgetEvent::Click, voltrbClick},
+            {WidgetId::amprb, WidgetEvent::Click, amprbClick},
+        };
+        for (WidgetId range : meterRangeButtons())
+            b.push_back({range, WidgetEvent::Click, rangeButtonClick});
+        return b;
+    }();
+    return bindings;
+}
+
 } // namespace voltaro

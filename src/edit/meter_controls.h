@@ -34,5 +34,6 @@ void amprbClick(Workbench& bench, WidgetId);
 void rangeButtonClick(Workbench& bench, WidgetId id);
 
 const std::vector<MenuBinding>& meterMenuBindings();
+const std::vector<WidgetBinding>& meterWidgetBindings();
 
 } // namespace voltaro

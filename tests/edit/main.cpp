@@ -10,9 +10,8 @@ int runHandlesTest(int, char**);
 int runMeterProbesTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv,
-                                         {runElementPlacementTest, runResistorBoxTest,
-                                          runBranchTreeTest, runSourceConfigTest,
-                                          runResetCommandTest, runMeterControlsTest,
-                                          runHandlesTest, runMeterProbesTest});
+    return voltaro::test::runTestClasses(
+        argc, argv,
+        {runElementPlacementTest, runResistorBoxTest, runBranchTreeTest, runSourceConfigTest,
+         runResetCommandTest, runMeterControlsTest, runHandlesTest, runMeterProbesTest});
 }

@@ -9,6 +9,10 @@ using namespace voltaro;
 
 namespace {
 
+void widgetClick(Workbench& bench, WidgetId id) {
+    widgetEvent(bench, id, WidgetEvent::Click);
+}
+
 QString text(const Workbench& bench, WidgetId id) {
     return QString::fromStdString(bench.widget(id).text);
 }
@@ -98,7 +102,7 @@ private slots:
         startUp(bench);
         triggerMenu(bench, MenuId::On1);
         bench.meter.reading = 3.0;
-        rangeButtonClick(bench, static_cast<WidgetId>(button));
+        widgetClick(bench, static_cast<WidgetId>(button));
         QCOMPARE(text(bench, WidgetId::currenteb), shown);
         QCOMPARE(selectedMeterRange(bench), bench.widget(static_cast<WidgetId>(button)).tag);
         QCOMPARE(bench.meter.reading, 3.0);
@@ -137,14 +141,6 @@ private slots:
         On2Click(bench, MenuId::On2);
         QVERIFY(!bench.widget(WidgetId::meterpl2).visible &&
                 !bench.marker(MarkerId::vpos2).visible);
-    }
-
-private:
-    static void widgetClick(Workbench& bench, WidgetId id) {
-        if (id == WidgetId::amprb)
-            amprbClick(bench, id);
-        else
-            voltrbClick(bench, id);
     }
 };
 

@@ -54,15 +54,15 @@ void dropLead(Bench& b, MarkerRef lead, MarkerRef target, int dx = 0, int dy = 0
     dropLead(b.bench, lead, b.at(target), dx, dy);
 }
 
-// What pressing a marker does before its menu opens: the marker becomes the last clicked one
-// and its Tag the current slot.
+// Presses a marker, which opens its menu.
 void pressForMenu(Workbench& bench, MarkerRef ref) {
-    bench.ui.lastClicked = ref;
-    bench.ui.currentSlot = bench.model.markers.at(ref).tag;
+    markerMouseDown(bench, ref, 3, 3);
+    QVERIFY2(bench.ui.popup.has_value(), "the press opens a menu");
 }
 
 void chooseRange(Workbench& bench, int range) {
-    rangeButtonClick(bench, meterRangeButtons()[static_cast<std::size_t>(range - 1)]);
+    widgetEvent(bench, meterRangeButtons()[static_cast<std::size_t>(range - 1)],
+                WidgetEvent::Click);
 }
 
 } // namespace
@@ -337,7 +337,7 @@ private slots:
         QFETCH(int, dy);
         Bench b(seriesBulbs, true);
         const MarkerRef ref = MarkerRef::named(static_cast<MarkerId>(corner));
-        markerMouseDown(b.bench, ref, 3, 3);
+        pressForMenu(b.bench, ref);
         triggerMenu(b.bench, MenuId::Break1);
         const Marker& breakMarker = b.at(MarkerRef::named(MarkerId::ampsh));
         QCOMPARE(breakMarker.left, b.at(ref).left + dx);
@@ -386,7 +386,7 @@ private slots:
         Bench b(seriesBulbs, true);
         const MarkerRef ref = MarkerRef::named(static_cast<MarkerId>(corner));
         const MarkerRef gap = MarkerRef::named(MarkerId::ampsh);
-        markerMouseDown(b.bench, ref, 3, 3);
+        pressForMenu(b.bench, ref);
         triggerMenu(b.bench, MenuId::Break1);
         dropLead(b, redOnBreakMarker ? kBlack : kRed, ref);
         dropLead(b, redOnBreakMarker ? kRed : kBlack, gap);
