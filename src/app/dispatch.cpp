@@ -7,6 +7,7 @@
 #include "edit/handles.h"
 #include "edit/meter_controls.h"
 #include "edit/meter_probes.h"
+#include "edit/file_panel.h"
 
 namespace voltaro {
 
@@ -19,6 +20,7 @@ const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
         &editMenuBindings(),
         &meterMenuBindings(),
         &breakMenuBindings(),
+        &filePanelMenuBindings(),
     };
     return tables;
 }

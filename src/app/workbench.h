@@ -37,6 +37,13 @@ struct Interaction {
     bool closeRequested = false;
 };
 
+// Where the file dialogs of the save panel start, and the file whose explanation it shows.
+struct FileDialogs {
+    std::string saveDirectory;
+    std::string openDirectory;
+    std::string openedFile;
+};
+
 // Everything the main window owns. Every handler and internal operation is a plain function
 // over it; the Qt window only forwards events and mirrors it back onto its widgets.
 struct Workbench {
@@ -45,6 +52,7 @@ struct Workbench {
     MeterState meter;
     CircuitList circuits;
     Interaction ui;
+    FileDialogs files;
 
     Canvas* canvas = nullptr;     // the board picture; not owned
     Platform* platform = nullptr; // dialogs, files, clipboard, printer; not owned

@@ -31,22 +31,30 @@ private:
         return false;
     }
 
+    // Runs a token reader over the rest of the buffer and moves past what it consumed.
+    template <typename T> Token<T> next(Token<T> (*read)(std::string_view&)) {
+        std::string_view rest = std::string_view(m_buffer).substr(m_at);
+        Token<T> token = read(rest);
+        m_at = m_buffer.size() - rest.size();
+        return token;
+    }
+
     std::optional<int> integer() {
-        Token<int> token = readIntegerToken(m_buffer);
+        Token<int> token = next(readIntegerToken);
         if (!token.value)
             fail(token.text, invalidIntegerMessage(token.text));
         return token.value;
     }
 
     std::optional<double> real() {
-        Token<double> token = readRealToken(m_buffer);
+        Token<double> token = next(readRealToken);
         if (!token.value)
             fail(token.text, invalidRealMessage(token.text));
         return token.value;
     }
 
     std::optional<int> count() {
-        Token<int> token = readIntegerToken(m_buffer);
+        Token<int> token = next(readIntegerToken);
         if (!token.value) {
             fail(token.text, invalidIntegerMessage(token.text));
         } else if (*token.value < 0 || *token.value > kElementsPerBranch) {
@@ -95,7 +103,8 @@ private:
     }
 
     void refill() {
-        if (m_buffer.size() >= kRefillBelow || (!m_buffer.empty() && m_buffer[0] == '*'))
+        const std::size_t left = m_buffer.size() - m_at;
+        if (left >= kRefillBelow || (left > 0 && m_buffer[m_at] == '*'))
             return;
         if (m_out.chunksUsed >= kLastRefilledChunk)
             return;
@@ -158,7 +167,8 @@ private:
 
     const CircuitChunks& m_chunks;
     DescriptionReading& m_out;
-    std::string m_buffer;
+    std::string m_buffer; // what the chunks gave so far
+    std::size_t m_at = 0; // the buffer's unread rest starts here
 };
 
 } // namespace

@@ -4,28 +4,53 @@
 
 namespace voltaro {
 
-std::string takeToken(std::string& buffer) {
+namespace {
+
+// Runs a reader over the view of a buffer, then removes from the buffer what it consumed.
+template <typename Result, typename Read> Result consumed(std::string& buffer, Read read) {
+    std::string_view rest = buffer;
+    Result result = read(rest);
+    buffer.erase(0, buffer.size() - rest.size());
+    return result;
+}
+
+} // namespace
+
+std::string_view takeToken(std::string_view& rest) {
     std::size_t start = 0;
-    while (start < buffer.size() && buffer[start] == ' ')
+    while (start < rest.size() && rest[start] == ' ')
         ++start;
-    std::size_t end = buffer.find(' ', start);
-    if (end == std::string::npos)
-        end = buffer.size();
-    std::string token = buffer.substr(start, end - start);
-    buffer.erase(0, end);
+    std::size_t end = rest.find(' ', start);
+    if (end == std::string_view::npos)
+        end = rest.size();
+    const std::string_view token = rest.substr(start, end - start);
+    rest.remove_prefix(end);
     return token;
+}
+
+std::string takeToken(std::string& buffer) {
+    return consumed<std::string>(
+        buffer, [](std::string_view& rest) { return std::string(takeToken(rest)); });
+}
+
+Token<int> readIntegerToken(std::string_view& rest) {
+    const std::string_view text = takeToken(rest);
+    return {std::string(text), parseInteger(text)};
+}
+
+Token<double> readRealToken(std::string_view& rest) {
+    const std::string_view text = takeToken(rest);
+    return {std::string(text), parseReal(text)};
 }
 
 Token<int> readIntegerToken(std::string& buffer) {
-    Token<int> token{takeToken(buffer), std::nullopt};
-    token.value = parseInteger(token.text);
-    return token;
+    return consumed<Token<int>>(buffer,
+                                [](std::string_view& rest) { return readIntegerToken(rest); });
 }
 
 Token<double> readRealToken(std::string& buffer) {
-    Token<double> token{takeToken(buffer), std::nullopt};
-    token.value = parseReal(token.text);
-    return token;
+    return consumed<Token<double>>(buffer,
+                                   [](std::string_view& rest) { return readRealToken(rest); });
 }
 
 } // namespace voltaro

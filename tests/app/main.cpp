@@ -2,7 +2,9 @@
 
 int runStartUpTest(int, char**);
 int runDispatchTest(int, char**);
+int runFilePanelTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runStartUpTest, runDispatchTest});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {runStartUpTest, runDispatchTest, runFilePanelTest});
 }

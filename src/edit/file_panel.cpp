@@ -1,0 +1,192 @@
+#include "edit/file_panel.h"
+
+#include "app/operations.h"
+#include "app/platform.h"
+#include "app/workbench.h"
+#include "model/circuit_file.h"
+#include "model/description_writer.h"
+#include "model/text_lines.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kSaveMode = 0;
+constexpr int kLoadMode = 1;
+constexpr int kNewFile = 0;
+constexpr int kAddToFile = 1;
+
+const char* const kChooseFilePrompt = "Click load to choose a file!";
+const char* const kNotProperFile = "This was not a proper file!";
+
+// The folder part of a path, where the next dialog starts.
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+FileDialogOptions saveDialog(const Workbench& bench) {
+    return {"Save circuit", "circuits(*.cir)|*.cir", "cir", bench.files.saveDirectory};
+}
+
+FileDialogOptions openDialog(const Workbench& bench) {
+    return {"Open Circuit", "Circuits(*.cir)|*.cir", "", bench.files.openDirectory};
+}
+
+void showChooseFilePrompt(Workbench& bench) {
+    bench.widget(WidgetId::expmem).lines = {kChooseFilePrompt};
+    bench.widget(WidgetId::yngb).visible = false;
+}
+
+// The lines of a file as text, or nothing after telling the user why it could not be read.
+std::optional<std::vector<std::string>> readFileLines(Workbench& bench, const std::string& path) {
+    const ReadResult read = bench.platform->readFile(path);
+    if (!read.ok) {
+        bench.platform->error("The file " + path + " could not be read: " + read.error);
+        return std::nullopt;
+    }
+    return splitLines(decodeFileText(read.bytes));
+}
+
+void save(Workbench& bench) {
+    bench.widget(WidgetId::Savepl).visible = false;
+    const std::optional<std::string> path = bench.platform->saveFileName(saveDialog(bench));
+    if (!path)
+        return;
+    bench.files.saveDirectory = folderOf(*path);
+    const std::string description =
+        describeCircuit(bench.model, bench.widget(WidgetId::Showvaluecb).checked);
+    const FileResult written =
+        bench.menu(MenuId::SaveCircuit1).tag == kAddToFile
+            ? bench.platform->appendFile(*path, addedCircuitText(description))
+            : bench.platform->replaceFile(
+                  *path, newFileText(bench.widget(WidgetId::expmem).lines, description));
+    if (!written.ok)
+        bench.platform->error("The circuit could not be saved to " + *path + ": " + written.error);
+}
+
+void load(Workbench& bench) {
+    const std::optional<std::string> path = bench.platform->openFileName(openDialog(bench));
+    if (!path)
+        return;
+    bench.files.openDirectory = folderOf(*path);
+    const auto lines = readFileLines(bench, *path);
+    if (!lines)
+        return;
+    const FileExplanation explanation = readExplanation(*lines);
+    Widget& box = bench.widget(WidgetId::expmem);
+    box.lines = explanation.lines;
+    bench.widget(WidgetId::yngb).visible = false;
+    if (!explanation.proper) {
+        box.lines = {kChooseFilePrompt};
+        bench.platform->warning(kNotProperFile);
+        return;
+    }
+    bench.files.openedFile = *path;
+    box.readOnly = true;
+    bench.widget(WidgetId::yngb).visible = true;
+}
+
+// Shows the panel with the action button focused, as both modes open it.
+void openPanel(Workbench& bench, const char* caption, int mode, const char* action) {
+    Widget& panel = bench.widget(WidgetId::Savepl);
+    panel.caption = caption;
+    panel.tag = mode;
+    bench.widget(WidgetId::yngb).visible = false;
+    bench.widget(WidgetId::Panel3).visible = false;
+    bench.widget(WidgetId::nextbt).caption = action;
+    panel.visible = true;
+    bench.ui.focus = WidgetId::nextbt;
+}
+
+} // namespace
+
+void Newfile1Click(Workbench& bench, MenuId) {
+    bench.menu(MenuId::SaveCircuit1).tag = kNewFile;
+    bench.files.saveDirectory = bench.platform->currentDirectory();
+    Widget& box = bench.widget(WidgetId::expmem);
+    box.lines = {"Type in explaination here!"};
+    box.readOnly = false;
+    Widget& options = bench.widget(WidgetId::Showvaluecb);
+    options.visible = true;
+    options.checked = false;
+    openPanel(bench, "Save the Ciruit", kSaveMode, "&Save");
+}
+
+void Addtofile1Click(Workbench& bench, MenuId) {
+    bench.menu(MenuId::SaveCircuit1).tag = kAddToFile;
+    bench.widget(WidgetId::Savepl).tag = kSaveMode;
+    save(bench);
+}
+
+void LoadCircuit1Click(Workbench& bench, MenuId) {
+    bench.files.openDirectory = bench.platform->currentDirectory();
+    Widget& box = bench.widget(WidgetId::expmem);
+    box.lines = {kChooseFilePrompt};
+    box.readOnly = true;
+    bench.widget(WidgetId::Showvaluecb).visible = false;
+    openPanel(bench, "Load a Circuit", kLoadMode, "&Load");
+}
+
+void nextbtClick(Workbench& bench, WidgetId) {
+    if (bench.widget(WidgetId::Savepl).tag == kLoadMode)
+        load(bench);
+    else
+        save(bench);
+}
+
+void ybtClick(Workbench& bench, WidgetId) {
+    const std::string path = bench.files.openedFile;
+    const auto lines = readFileLines(bench, path);
+    if (!lines)
+        return;
+    const FileExplanation explanation = readExplanation(*lines);
+    if (!explanation.proper) {
+        showChooseFilePrompt(bench);
+        bench.platform->warning(kNotProperFile);
+        return;
+    }
+    resistrestbt(bench);
+    bench.ui.caption = "Voltaro: " + path;
+    const CircuitLoad loaded = loadCircuits(bench.circuits, *lines, explanation.dataStart);
+    cirbt(bench);
+    bench.widget(WidgetId::Savepl).visible = false;
+    if (loaded.truncated)
+        bench.platform->warning(tooManyCircuitsMessage());
+}
+
+void nbtClick(Workbench& bench, WidgetId id) {
+    nbtEnter(bench, id);
+    bench.ui.focus = WidgetId::nextbt;
+}
+
+void nbtEnter(Workbench& bench, WidgetId) {
+    showChooseFilePrompt(bench);
+}
+
+void expmemEnter(Workbench& bench, WidgetId) {
+    if (bench.widget(WidgetId::Savepl).tag == kSaveMode && !bench.widget(WidgetId::Panel3).visible)
+        bench.widget(WidgetId::expmem).lines.clear();
+}
+
+void cancelsavebtClick(Workbench& bench, WidgetId) {
+    bench.widget(WidgetId::Savepl).visible = false;
+    bench.widget(WidgetId::yngb).visible = false;
+}
+
+void okdokeybtClick(Workbench& bench, WidgetId) {
+    bench.widget(WidgetId::Panel3).visible = false;
+    bench.widget(WidgetId::Savepl).visible = false;
+    cirbt(bench);
+}
+
+const std::vector<MenuBinding>& filePanelMenuBindings() {
+    static const std::vector<MenuBinding> bindings = {
+        {MenuId::Newfile1, Newfile1Click},
+        {MenuId::Addtofile1, Addtofile1Click},
+        {MenuId::LoadCircuit1, LoadCircuit1Click},
+    };
+    return bindings;
+}
+
+} // namespace voltaro

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/dispatch.h"
+#include "model/menus.h"
+#include "model/widgets.h"
+
+#include <string>
+#include <vector>
+
+namespace voltaro {
+
+struct Workbench;
+
+// The save panel `Savepl`: saving the circuit to a new .cir file or adding it to one, and
+// loading the circuits of a file after showing its explanation. The panel's Tag holds its mode
+// (0 save, 1 load), the Tag of "&Save Circuit" the save mode (0 new file, 1 add to file).
+
+// "New file": the panel in save mode, with an explanation box to type into.
+void Newfile1Click(Workbench& bench, MenuId);
+// "Add to file": saves at once, appending to the file chosen.
+void Addtofile1Click(Workbench& bench, MenuId);
+// "&Load Circuit": the panel in load mode.
+void LoadCircuit1Click(Workbench& bench, MenuId);
+
+// The action button: "&Save" or "&Load" by the panel's mode.
+void nextbtClick(Workbench& bench, WidgetId);
+// "&Yes": the file shown is the right one; its circuits are loaded and circuit 1 is read.
+void ybtClick(Workbench& bench, WidgetId);
+// "&No", also when the button takes the focus: back to choosing a file.
+void nbtClick(Workbench& bench, WidgetId);
+void nbtEnter(Workbench& bench, WidgetId);
+// The explanation box taking the focus in save mode drops its prompt line.
+void expmemEnter(Workbench& bench, WidgetId);
+void cancelsavebtClick(Workbench& bench, WidgetId);
+// "&Ok" under a lesson's information: hides the panel and reads the current circuit.
+void okdokeybtClick(Workbench& bench, WidgetId);
+
+const std::vector<MenuBinding>& filePanelMenuBindings();
+
+} // namespace voltaro

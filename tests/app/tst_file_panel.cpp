@@ -1,0 +1,300 @@
+#include "app/dispatch.h"
+#include "app/operations.h"
+#include "app/workbench.h"
+#include "edit/file_panel.h"
+#include "model/description_writer.h"
+#include "support/scripted_platform.h"
+#include "support/test_runner.h"
+
+using namespace voltaro;
+using namespace voltaro::test;
+
+namespace {
+
+const std::string kFile = "/pupil/lesson.cir";
+const std::string kNotProper = "This was not a proper file!";
+const std::string kChoosePrompt = "Click load to choose a file!";
+
+struct Desk {
+    ScriptedPlatform platform;
+    Workbench bench;
+
+    Desk() {
+        bench.platform = &platform;
+        startUp(bench);
+    }
+    Widget& widget(WidgetId id) { return bench.widget(id); }
+    std::vector<std::string>& explanation() { return widget(WidgetId::expmem).lines; }
+    void saveNewFile(const std::vector<std::string>& lines, const std::string& path = kFile) {
+        Newfile1Click(bench, MenuId::Newfile1);
+        explanation() = lines;
+        platform.saveAnswers.push_back(path);
+        nextbtClick(bench, WidgetId::nextbt);
+    }
+    void loadFile(const std::string& path = kFile) {
+        LoadCircuit1Click(bench, MenuId::LoadCircuit1);
+        platform.openAnswers.push_back(path);
+        nextbtClick(bench, WidgetId::nextbt);
+    }
+};
+
+QStringList qLines(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& s : lines)
+        list << QString::fromStdString(s);
+    return list;
+}
+
+bool sameDialog(const FileDialogOptions& a, const FileDialogOptions& b) {
+    return a.title == b.title && a.filter == b.filter && a.defaultExtension == b.defaultExtension &&
+           a.directory == b.directory;
+}
+
+} // namespace
+
+class FilePanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newFileOpensThePanelForSaving() {
+        Desk d;
+        d.widget(WidgetId::Showvaluecb).visible = false;
+        d.widget(WidgetId::Panel3).visible = true;
+        triggerMenu(d.bench, MenuId::Newfile1);
+        const Widget& panel = d.widget(WidgetId::Savepl);
+        QVERIFY2(panel.visible, "the panel is shown");
+        QCOMPARE(QString::fromStdString(panel.caption), QString("Save the Ciruit"));
+        QCOMPARE(panel.tag, 0);
+        QCOMPARE(d.bench.menu(MenuId::SaveCircuit1).tag, 0);
+        QCOMPARE(qLines(d.explanation()), QStringList{"Type in explaination here!"});
+        QVERIFY2(!d.widget(WidgetId::expmem).readOnly, "the explanation can be typed");
+        QVERIFY2(d.widget(WidgetId::Showvaluecb).visible &&
+                     !d.widget(WidgetId::Showvaluecb).checked,
+                 "the options box is shown unchecked");
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::nextbt).caption), QString("&Save"));
+        QVERIFY2(!d.widget(WidgetId::yngb).visible && !d.widget(WidgetId::Panel3).visible,
+                 "neither the question nor a lesson's Ok covers the buttons");
+        QVERIFY(d.bench.ui.focus == WidgetId::nextbt);
+    }
+
+    void loadCircuitOpensThePanelForLoading() {
+        Desk d;
+        triggerMenu(d.bench, MenuId::LoadCircuit1);
+        const Widget& panel = d.widget(WidgetId::Savepl);
+        QVERIFY(panel.visible);
+        QCOMPARE(QString::fromStdString(panel.caption), QString("Load a Circuit"));
+        QCOMPARE(panel.tag, 1);
+        QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
+        QVERIFY2(d.widget(WidgetId::expmem).readOnly, "the explanation is read-only");
+        QVERIFY2(!d.widget(WidgetId::Showvaluecb).visible, "no options box when loading");
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::nextbt).caption), QString("&Load"));
+        QVERIFY(!d.widget(WidgetId::yngb).visible);
+        QVERIFY(d.bench.ui.focus == WidgetId::nextbt);
+    }
+
+    void theDialogsStartInTheCurrentFolder() {
+        Desk d;
+        d.saveNewFile({"x"}, "/class/first.cir");
+        d.platform.files["/class/first.cir"];
+        d.platform.saveAnswers.push_back(std::nullopt);
+        Addtofile1Click(d.bench, MenuId::Addtofile1);
+        d.loadFile("/pupil/none.cir");
+        QCOMPARE(d.platform.saveDialogs.size(), std::size_t(2));
+        QVERIFY2(sameDialog(d.platform.saveDialogs[0],
+                            {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/pupil"}),
+                 "New file saves from the current folder");
+        QVERIFY2(sameDialog(d.platform.saveDialogs[1],
+                            {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/class"}),
+                 "Add to file starts where the last save went");
+        QVERIFY2(sameDialog(d.platform.openDialogs.at(0),
+                            {"Open Circuit", "Circuits(*.cir)|*.cir", "", "/pupil"}),
+                 "Load opens from the current folder");
+    }
+
+    void theExplanationBoxDropsItsPromptWhenEntered_data() {
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<bool>("lessonInfo");
+        QTest::addColumn<bool>("emptied");
+        QTest::newRow("saving") << false << false << true;
+        QTest::newRow("loading") << true << false << false;
+        QTest::newRow("lesson information") << false << true << false;
+    }
+    void theExplanationBoxDropsItsPromptWhenEntered() {
+        QFETCH(bool, loading);
+        QFETCH(bool, lessonInfo);
+        QFETCH(bool, emptied);
+        Desk d;
+        if (loading)
+            LoadCircuit1Click(d.bench, MenuId::LoadCircuit1);
+        else
+            Newfile1Click(d.bench, MenuId::Newfile1);
+        d.widget(WidgetId::Panel3).visible = lessonInfo;
+        expmemEnter(d.bench, WidgetId::expmem);
+        QCOMPARE(d.explanation().empty(), emptied);
+    }
+
+    void newFileWritesTheExplanationThenTheCircuit() {
+        Desk d;
+        d.saveNewFile({"Two lines", "of text"});
+        QVERIFY2(!d.widget(WidgetId::Savepl).visible, "the panel closes for the dialog");
+        const std::string expected = "Two lines\r\nof text\r\nSTART CIRCUIT DATA\r\n" +
+                                     describeCircuit(d.bench.model, false);
+        QCOMPARE(QString::fromStdString(d.platform.files[kFile]), QString::fromStdString(expected));
+        QVERIFY2(d.platform.messageCount() == 0, "a good save says nothing");
+    }
+
+    void theOptionsBoxGivesTheFirstLine_data() {
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("checked") << true << "1";
+        QTest::newRow("unchecked") << false << "0";
+    }
+    void theOptionsBoxGivesTheFirstLine() {
+        QFETCH(bool, checked);
+        QFETCH(QString, firstLine);
+        Desk d;
+        Newfile1Click(d.bench, MenuId::Newfile1);
+        d.explanation() = {};
+        d.widget(WidgetId::Showvaluecb).checked = checked;
+        d.platform.saveAnswers.push_back(kFile);
+        nextbtClick(d.bench, WidgetId::nextbt);
+        QCOMPARE(QString::fromStdString(d.platform.files[kFile]).section("\r\n", 2, 2), firstLine);
+    }
+
+    void addToFileAppendsAnEmptyLineAndTheCircuit() {
+        Desk d;
+        d.platform.files[kFile] = "Old\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.explanation() = {"never written"};
+        d.widget(WidgetId::Showvaluecb).checked = true;
+        d.platform.saveAnswers.push_back(kFile);
+        triggerMenu(d.bench, MenuId::Addtofile1);
+        QVERIFY2(!d.widget(WidgetId::Savepl).visible, "Add to file shows no panel");
+        QCOMPARE(d.bench.menu(MenuId::SaveCircuit1).tag, 1);
+        const std::string expected =
+            "Old\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n\r\n" + describeCircuit(d.bench.model, true);
+        QCOMPARE(QString::fromStdString(d.platform.files[kFile]), QString::fromStdString(expected));
+    }
+
+    void addToFileAfterALoadStillSaves() {
+        Desk d;
+        d.platform.files[kFile] = "START CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.loadFile();
+        QCOMPARE(d.widget(WidgetId::Savepl).tag, 1);
+        d.platform.saveAnswers.push_back(kFile);
+        Addtofile1Click(d.bench, MenuId::Addtofile1);
+        QCOMPARE(d.widget(WidgetId::Savepl).tag, 0);
+        QVERIFY2(d.platform.files[kFile].size() > 30, "the circuit was appended");
+    }
+
+    void aCancelledDialogChangesNothing() {
+        Desk d;
+        d.platform.files[kFile] = "kept";
+        Newfile1Click(d.bench, MenuId::Newfile1);
+        nextbtClick(d.bench, WidgetId::nextbt);
+        Addtofile1Click(d.bench, MenuId::Addtofile1);
+        LoadCircuit1Click(d.bench, MenuId::LoadCircuit1);
+        nextbtClick(d.bench, WidgetId::nextbt);
+        QCOMPARE(QString::fromStdString(d.platform.files[kFile]), QString("kept"));
+        QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
+        QCOMPARE(d.platform.messageCount(), std::size_t(0));
+    }
+
+    void aFailedWriteKeepsTheFileAndSaysWhy_data() {
+        QTest::addColumn<bool>("adding");
+        QTest::newRow("new file") << false;
+        QTest::newRow("add to file") << true;
+    }
+    void aFailedWriteKeepsTheFileAndSaysWhy() {
+        QFETCH(bool, adding);
+        Desk d;
+        const std::string before = "Old\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.platform.files[kFile] = before;
+        d.platform.failWrites[kFile] = "No space left on device";
+        if (adding) {
+            d.platform.saveAnswers.push_back(kFile);
+            Addtofile1Click(d.bench, MenuId::Addtofile1);
+        } else {
+            d.saveNewFile({"New"});
+        }
+        QCOMPARE(QString::fromStdString(d.platform.files[kFile]), QString::fromStdString(before));
+        QCOMPARE(d.platform.errors.size(), std::size_t(1));
+        const QString error = QString::fromStdString(d.platform.errors[0]);
+        QVERIFY2(error.contains(QString::fromStdString(kFile)), "the error names the file");
+        QVERIFY2(error.contains("No space left on device"), "the error gives the reason");
+    }
+
+    void loadShowsTheExplanationAndAsks() {
+        Desk d;
+        d.platform.files[kFile] = "First line\r\nSecond line\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.loadFile();
+        QCOMPARE(qLines(d.explanation()), (QStringList{"First line", "Second line"}));
+        QVERIFY2(d.widget(WidgetId::yngb).visible, "\"Is this the right Circuit?\" is asked");
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::yngb).caption),
+                 QString("Is this the right Circuit?"));
+        QVERIFY(d.widget(WidgetId::expmem).readOnly);
+        QVERIFY(d.widget(WidgetId::Savepl).visible);
+        QCOMPARE(d.platform.messageCount(), std::size_t(0));
+    }
+
+    void refusesAFileThatIsNotProper_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("no marker") << QByteArray("Some text\r\n1\r\n *\r\n");
+        QTest::newRow("marker last") << QByteArray("Text\r\nSTART CIRCUIT DATA\r\n");
+        QTest::newRow("no circuit after the marker")
+            << QByteArray("Text\r\nSTART CIRCUIT DATA\r\n\r\n1 2 3\r\n");
+    }
+    void refusesAFileThatIsNotProper() {
+        QFETCH(QByteArray, bytes);
+        Desk d;
+        d.platform.files[kFile] = bytes.toStdString();
+        d.loadFile();
+        QCOMPARE(qLines(d.platform.warnings), QStringList{QString::fromStdString(kNotProper)});
+        QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
+        QVERIFY2(!d.widget(WidgetId::yngb).visible, "nothing to say yes to");
+    }
+
+    void anUnreadableFileIsReportedByName() {
+        Desk d;
+        d.platform.unreadable[kFile] = "Permission denied";
+        d.loadFile();
+        QCOMPARE(d.platform.errors.size(), std::size_t(1));
+        const QString error = QString::fromStdString(d.platform.errors[0]);
+        QVERIFY2(error.contains(QString::fromStdString(kFile)) &&
+                     error.contains("Permission denied"),
+                 "the error names the file and the reason");
+        QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
+    }
+
+    void noGoesBackToChoosingAFile_data() {
+        QTest::addColumn<bool>("clicked");
+        QTest::newRow("clicked") << true;
+        QTest::newRow("focused") << false;
+    }
+    void noGoesBackToChoosingAFile() {
+        QFETCH(bool, clicked);
+        Desk d;
+        d.platform.files[kFile] = "Text\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.loadFile();
+        d.bench.ui.focus.reset();
+        if (clicked)
+            nbtClick(d.bench, WidgetId::nbt);
+        else
+            nbtEnter(d.bench, WidgetId::nbt);
+        QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
+        QVERIFY(!d.widget(WidgetId::yngb).visible);
+        QCOMPARE(d.bench.ui.focus.has_value(), clicked);
+    }
+
+    void cancelHidesThePanelAndTheQuestion() {
+        Desk d;
+        d.platform.files[kFile] = "Text\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.loadFile();
+        cancelsavebtClick(d.bench, WidgetId::cancelsavebt);
+        QVERIFY(!d.widget(WidgetId::Savepl).visible);
+        QVERIFY(!d.widget(WidgetId::yngb).visible);
+    }
+};
+
+VOLTARO_TEST_CLASS(FilePanelTest)
+#include "tst_file_panel.moc"
