@@ -4,10 +4,10 @@
 #include "app/workbench.h"
 #include "edit/circuit_break.h"
 #include "edit/edit_bindings.h"
+#include "edit/file_panel.h"
 #include "edit/handles.h"
 #include "edit/meter_controls.h"
 #include "edit/meter_probes.h"
-#include "edit/file_panel.h"
 
 namespace voltaro {
 
@@ -16,11 +16,8 @@ namespace {
 // The binding tables of the subsystems, in one place.
 const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
-        &shellMenuBindings(),
-        &editMenuBindings(),
-        &meterMenuBindings(),
-        &breakMenuBindings(),
-        &filePanelMenuBindings(),
+        &shellMenuBindings(), &editMenuBindings(),      &meterMenuBindings(),
+        &breakMenuBindings(), &filePanelMenuBindings(),
     };
     return tables;
 }
@@ -38,6 +35,7 @@ const std::vector<const std::vector<WidgetBinding>*>& widgetBindingTables() {
     static const std::vector<const std::vector<WidgetBinding>*> tables = {
         &editWidgetBindings(),
         &meterWidgetBindings(),
+        &filePanelWidgetBindings(),
     };
     return tables;
 }

@@ -189,4 +189,19 @@ const std::vector<MenuBinding>& filePanelMenuBindings() {
     return bindings;
 }
 
+const std::vector<WidgetBinding>& filePanelWidgetBindings() {
+    using W = WidgetId;
+    using E = WidgetEvent;
+    static const std::vector<WidgetBinding> bindings = {
+        {W::nextbt, E::Click, nextbtClick},
+        {W::ybt, E::Click, ybtClick},
+        {W::nbt, E::Click, nbtClick},
+        {W::nbt, E::FocusIn, nbtEnter},
+        {W::expmem, E::FocusIn, expmemEnter},
+        {W::cancelsavebt, E::Click, cancelsavebtClick},
+        {W::okdokeybt, E::Click, okdokeybtClick},
+    };
+    return bindings;
+}
+
 } // namespace voltaro

@@ -36,5 +36,6 @@ void cancelsavebtClick(Workbench& bench, WidgetId);
 void okdokeybtClick(Workbench& bench, WidgetId);
 
 const std::vector<MenuBinding>& filePanelMenuBindings();
+const std::vector<WidgetBinding>& filePanelWidgetBindings();
 
 } // namespace voltaro

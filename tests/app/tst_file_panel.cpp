@@ -3,7 +3,7 @@
 #include "app/workbench.h"
 #include "edit/file_panel.h"
 #include "model/description_writer.h"
-#include "support/scripted_platform.h"
+#include "support/file_desk.h"
 #include "support/test_runner.h"
 
 using namespace voltaro;
@@ -15,27 +15,12 @@ const std::string kFile = "/pupil/lesson.cir";
 const std::string kNotProper = "This was not a proper file!";
 const std::string kChoosePrompt = "Click load to choose a file!";
 
-struct Desk {
-    ScriptedPlatform platform;
-    Workbench bench;
-
-    Desk() {
-        bench.platform = &platform;
-        startUp(bench);
-    }
-    Widget& widget(WidgetId id) { return bench.widget(id); }
-    std::vector<std::string>& explanation() { return widget(WidgetId::expmem).lines; }
+// The panel's steps, called as the window would call them.
+struct Desk : FileDesk {
     void saveNewFile(const std::vector<std::string>& lines, const std::string& path = kFile) {
-        Newfile1Click(bench, MenuId::Newfile1);
-        explanation() = lines;
-        platform.saveAnswers.push_back(path);
-        nextbtClick(bench, WidgetId::nextbt);
+        FileDesk::saveNewFile(path, lines, false);
     }
-    void loadFile(const std::string& path = kFile) {
-        LoadCircuit1Click(bench, MenuId::LoadCircuit1);
-        platform.openAnswers.push_back(path);
-        nextbtClick(bench, WidgetId::nextbt);
-    }
+    void loadFile(const std::string& path = kFile) { FileDesk::loadFile(path); }
 };
 
 QStringList qLines(const std::vector<std::string>& lines) {
