@@ -38,6 +38,8 @@ void setMeterMode(Workbench& bench, MeterMode mode) {
     menus[MenuId::current1].checked = mode == MeterMode::Current;
     menus[MenuId::Voltage1].checked = mode == MeterMode::Voltage;
     menus[MenuId::None1].checked = mode == MeterMode::Off;
+    // "On" shows whether the meter is on, also when Reset turns it off.
+    menus[MenuId::On1].checked = mode != MeterMode::Off;
     bench.meter.reading = kOpenSentinel;
     bench.widget(WidgetId::currenteb).text = "---";
     if (mode == MeterMode::Current)

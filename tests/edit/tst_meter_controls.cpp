@@ -73,6 +73,16 @@ private slots:
         QCOMPARE(caption(bench, WidgetId::meterlb), unit); // Off leaves the labels
     }
 
+    void onFollowsAnOffFromElsewhere() {
+        Workbench bench;
+        startUp(bench);
+        triggerMenu(bench, MenuId::On1);
+        None1Click(bench, MenuId::None1); // as Reset turns the meter off
+        QVERIFY2(!bench.menu(MenuId::On1).checked, "On loses its check mark");
+        triggerMenu(bench, MenuId::On1);
+        QCOMPARE(int(meterMode(bench)), int(MeterMode::Voltage));
+    }
+
     void modeButtonsSwitchTheMode() {
         Workbench bench;
         startUp(bench);
