@@ -40,12 +40,12 @@ void showChooseFilePrompt(Workbench& bench) {
 
 // The lines of a file as text, or nothing after telling the user why it could not be read.
 std::optional<std::vector<std::string>> readFileLines(Workbench& bench, const std::string& path) {
-    const ReadResult read = bench.platform->readFile(path);
+    ReadResult read = bench.platform->readFile(path);
     if (!read.ok) {
         bench.platform->error("The file " + path + " could not be read: " + read.error);
         return std::nullopt;
     }
-    return splitLines(decodeFileText(read.bytes));
+    return splitLines(decodeFileText(std::move(read.bytes)));
 }
 
 void save(Workbench& bench) {

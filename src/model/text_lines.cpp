@@ -1,5 +1,6 @@
 #include "model/text_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace voltaro {
@@ -91,16 +92,17 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string decodeFileText(std::string_view bytes) {
+std::string decodeFileText(std::string bytes) {
     if (!isValidUtf8(bytes))
         return fromWindows1252(bytes);
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        bytes.remove_prefix(kByteOrderMark.size());
-    return std::string(bytes);
+    if (std::string_view(bytes).substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        bytes.erase(0, kByteOrderMark.size());
+    return bytes;
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

@@ -8,7 +8,7 @@ namespace voltaro {
 
 // The bytes of a text file as UTF-8: bytes that are valid UTF-8 are kept (a leading byte order
 // mark is dropped), anything else is taken as Windows-1252, as older files were written.
-std::string decodeFileText(std::string_view bytes);
+std::string decodeFileText(std::string bytes);
 
 bool isValidUtf8(std::string_view bytes);
 
