@@ -128,24 +128,6 @@ private slots:
         QVERIFY2(d.platform.messageCount() == 0, "a good save says nothing");
     }
 
-    void theOptionsBoxGivesTheFirstLine_data() {
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<QString>("firstLine");
-        QTest::newRow("checked") << true << "1";
-        QTest::newRow("unchecked") << false << "0";
-    }
-    void theOptionsBoxGivesTheFirstLine() {
-        QFETCH(bool, checked);
-        QFETCH(QString, firstLine);
-        Desk d;
-        Newfile1Click(d.bench, MenuId::Newfile1);
-        d.explanation() = {};
-        d.widget(WidgetId::Showvaluecb).checked = checked;
-        d.platform.saveAnswers.push_back(kFile);
-        nextbtClick(d.bench, WidgetId::nextbt);
-        QCOMPARE(QString::fromStdString(d.platform.files[kFile]).section("\r\n", 2, 2), firstLine);
-    }
-
     void addToFileAppendsAnEmptyLineAndTheCircuit() {
         Desk d;
         d.platform.files[kFile] = "Old\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";

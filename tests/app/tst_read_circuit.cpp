@@ -203,14 +203,6 @@ private slots:
         QVERIFY2(b.widget(WidgetId::Savepl).visible, "the panel stays as it was");
     }
 
-    void aCountOutsideTheTablesIsReportedByItsToken() {
-        FileDesk d;
-        d.readCircuit(inChunk1("1 300 80 300 400 2 1.5 2 1 4 0 0 -4 0 0 1 0 0 1 0 0 1 0 0 *"));
-        QCOMPARE(d.platform.errors.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(d.platform.errors[0]),
-                 QString::fromStdString(invalidCountMessage("-4")));
-    }
-
     void aSavedFileLoadsBackWithItsExplanation() {
         FileDesk d;
         d.readCircuit(inChunk1(lessonFor(MenuId::combo1)->description()), "Parallel and Series");

@@ -100,20 +100,6 @@ private slots:
                  "the bottom wire keeps the reset kind 1");
     }
 
-    void readsTheVariableSupply() {
-        const DescriptionReading r =
-            readDescription("0 300 80 300 400 1 7.25 3 0 0 " // header, view flags 3
-                            "0 0 0 1 0 0 0 0 0 0 0 0 "       // one lane, on the right side
-                            "1 0 0 0   5.00 2 0 0 *");
-        QVERIFY2(r.complete(), r.error ? r.error->message.c_str() : "");
-        QCOMPARE(*r.sourceKind, 1);
-        QCOMPARE(*r.sourceValue, 7.25);
-        QVERIFY2(!r.cellsInSeries && !r.cellsInParallel, "a variable supply has no cell counts");
-        QCOMPARE(*r.viewFlags, 3);
-        QCOMPARE(r.branches.size(), std::size_t(3));
-        QCOMPARE(r.branches[0].branch.side, kRightSide);
-    }
-
     void readsWhatTheLessonsBuild_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("handles");
@@ -275,16 +261,6 @@ private slots:
         QCOMPARE(QString::fromStdString(r.error->message), message);
         QCOMPARE(static_cast<int>(r.laneCounts.size()), lanesRead);
         QCOMPARE(static_cast<int>(r.branches.size()), branchesRead);
-    }
-
-    void keepsTheFieldsOfAPartlyReadElement() {
-        std::string d = kOneLight;
-        d.replace(d.find("5.00 2"), 4, "five");
-        const DescriptionReading r = readDescription(d);
-        const ElementReading& bulb = r.branches.back().elements.at(0);
-        QCOMPARE(bulb.fieldsRead, 3);
-        QVERIFY2(bulb.switchFlag == 0 && bulb.openFlag == 1 && bulb.wireFlag == 0,
-                 "the three flags before the bad resistance are kept");
     }
 
     void flagsOtherThanOneReadAsZero() {

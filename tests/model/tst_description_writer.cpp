@@ -1,4 +1,3 @@
-#include "model/description_reader.h"
 #include "model/description_writer.h"
 #include "model/reset.h"
 #include "support/circuits.h"
@@ -131,33 +130,6 @@ private slots:
         }
         const QStringList lines = linesOf(describeCircuit(m, optionsFlag));
         QCOMPARE(lines.at(line - 1), expected);
-    }
-
-    void writesWhatReadsBackToTheSameTables() {
-        Model m = defaultModel();
-        setBranch(m.tables, kTopSide, 2, 3, 3, {resistor(12.0), openSwitch(), bulb(4)});
-        setBranch(m.tables, kBottomSide, 3, 1, 2, {resistor(1234.5)});
-        const DescriptionReading r = readDescription(
-            QString::fromStdString(describeCircuit(m, true)).replace("\r\n", " ").toStdString());
-        QVERIFY2(r.complete(), r.error ? r.error->message.c_str() : "");
-        int checked = 0;
-        for (const BranchReading& b : r.branches) {
-            const SlotAddress& a = b.branch;
-            QCOMPARE(b.count, m.tables.elementCount(a.side, a.lane, a.block, a.branch));
-            for (int e = 1; e <= b.count; ++e) {
-                const ElementRecord& rec = m.tables.record(a.side, a.lane, a.block, a.branch, e);
-                const ElementReading& read = b.elements[e - 1];
-                QCOMPARE(read.resistance, rec.resistance);
-                QCOMPARE(read.kind, rec.kind);
-                QCOMPARE(read.switchFlag, rec.switchFlag);
-                QCOMPARE(read.openFlag, rec.openFlag);
-                ++checked;
-            }
-        }
-        // Top: the default wire, lane 2's blocks 1 and 2 with their reset branch, block 3 with
-        // its reset branch and the three new elements; right and hidden: one each; bottom: the
-        // default wire, lane 3's reset branch and the new resistor.
-        QCOMPARE(checked, 7 + 1 + 1 + 3);
     }
 };
 
