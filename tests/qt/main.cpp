@@ -1,7 +1,8 @@
 #include "support/test_runner.h"
 
 int runWindowTest(int, char**);
+int runBoardPanelTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runWindowTest});
+    return voltaro::test::runTestClasses(argc, argv, {runWindowTest, runBoardPanelTest});
 }
