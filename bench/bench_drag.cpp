@@ -5,33 +5,17 @@
 #include "support/circuits.h"
 #include "view/point.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 using namespace voltaro;
 
 namespace {
 
-// Text on the board needs a GUI application; the benchmarks run without a display. It lives
-// until the process ends: destroying it after main() has returned would outlive Qt's fonts.
-void ensureGuiApplication() {
-    static int argc = 1;
-    static char name[] = "voltaro_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-}
-
 // One step of dragging the bottom handle over the fullest circuit, with every label shown and
 // the voltmeter's leads on two nodes: the corners placed from the handles, the sides
 // re-anchored, the whole board painted onto a picture and the meter refreshed. The handle
 // swings 10 pixels back and forth so that every step moves the loop.
 void BM_HandleDragStep(benchmark::State& state) {
-    ensureGuiApplication();
     QImage picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
     QtCanvas canvas(picture);
     Workbench bench;

@@ -1,3 +1,16 @@
+#include <QGuiApplication>
+
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+// Text on the board needs a GUI application; the benchmarks run without a display.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -13,7 +13,8 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kBoardFontPixels = 11; // 8 point at 96 dpi
+constexpr int kBoardFontPixels = 11;            // 8 point at 96 dpi
+constexpr std::size_t kMostLaidOutTexts = 4096; // then the cache starts afresh
 
 QFont boardFont(bool bold) {
     QFont font(QStringLiteral("arial"));
@@ -84,6 +85,8 @@ QPainter& QtCanvas::painter() {
         // Make the picture our own before writing into its pixels directly.
         m_bits = m_picture.bits();
         m_bytesPerLine = m_picture.bytesPerLine();
+        m_width = m_picture.width();
+        m_height = m_picture.height();
         m_painter = std::make_unique<QPainter>(&m_picture);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->setRenderHint(QPainter::TextAntialiasing, false);
@@ -97,7 +100,7 @@ void QtCanvas::finish() {
 }
 
 void QtCanvas::plot(int x, int y, QRgb colour) {
-    if (x < 0 || y < 0 || x >= m_picture.width() || y >= m_picture.height())
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return;
     reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine)[x] = colour;
 }
@@ -162,21 +165,39 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
-void QtCanvas::text(Point topLeft, const std::string& text) {
+const QtCanvas::LaidOutText& QtCanvas::laidOut(const std::string& text, bool bold) const {
+    auto& cache = m_laidOut[bold ? 1 : 0];
+    const auto found = cache.find(text);
+    if (found != cache.end())
+        return found->second;
+    if (cache.size() >= kMostLaidOutTexts)
+        cache.clear();
     const QString s = QString::fromStdString(text);
-    const QFont& font = bold() ? m_bold : m_regular;
+    LaidOutText entry;
+    entry.text = QStaticText(s);
+    entry.text.setTextFormat(Qt::PlainText);
+    entry.text.prepare(QTransform(), bold ? m_bold : m_regular);
+    entry.width = (bold ? m_boldMetrics : m_regularMetrics).horizontalAdvance(s);
+    return cache.emplace(text, std::move(entry)).first->second;
+}
+
+void QtCanvas::text(Point topLeft, const std::string& text) {
+    const LaidOutText& laid = laidOut(text, bold());
     const QFontMetrics& metrics = bold() ? m_boldMetrics : m_regularMetrics;
     QPainter& p = painter();
-    p.fillRect(QRect(topLeft.x, topLeft.y, metrics.horizontalAdvance(s), metrics.height()),
-               Qt::white);
-    p.setFont(font);
+    const QRect box = QRect(topLeft.x, topLeft.y, laid.width, metrics.height())
+                          .intersected(QRect(0, 0, m_width, m_height));
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine) + box.left(), box.width(),
+                    white);
+    p.setFont(bold() ? m_bold : m_regular);
     p.setPen(Qt::black);
-    p.drawText(topLeft.x, topLeft.y + metrics.ascent(), s);
+    p.drawStaticText(topLeft.x, topLeft.y, laid.text);
 }
 
 int QtCanvas::textWidth(const std::string& text, bool bold) const {
-    return (bold ? m_boldMetrics : m_regularMetrics)
-        .horizontalAdvance(QString::fromStdString(text));
+    return laidOut(text, bold).width;
 }
 
 void QtCanvas::blit(Point topLeft, const SmallPicture& picture) {

@@ -5,8 +5,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QStaticText>
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -39,6 +42,13 @@ protected:
     void drawLine(Point from, Point to) override;
 
 private:
+    // A text laid out once in one style: the board repaints the same labels again and again.
+    struct LaidOutText {
+        QStaticText text;
+        int width = 0;
+    };
+    const LaidOutText& laidOut(const std::string& text, bool bold) const;
+
     QPainter& painter();
     void plot(int x, int y, QRgb colour);
     void rasterise(Point from, Point to, QRgb colour, int width);
@@ -46,11 +56,14 @@ private:
     QImage& m_picture;
     std::unique_ptr<QPainter> m_painter;
     uchar* m_bits = nullptr;
+    int m_width = 0;
+    int m_height = 0;
     qsizetype m_bytesPerLine = 0;
     QFont m_regular;
     QFont m_bold;
     QFontMetrics m_regularMetrics;
     QFontMetrics m_boldMetrics;
+    mutable std::unordered_map<std::string, LaidOutText> m_laidOut[2]; // regular, bold
 };
 
 } // namespace voltaro
