@@ -4,6 +4,7 @@
 #include "app/workbench.h"
 #include "edit/typed_number.h"
 #include "model/numbers.h"
+#include "view/point.h"
 
 namespace voltaro {
 
@@ -22,8 +23,8 @@ void openResistorBox(Workbench& bench, int slot) {
     bench.widget(WidgetId::rveb).text =
         formatFixed(bench.model.tables.record(slot).resistance, 2, 6);
     box.tag = slot;
-    box.top = besideMarker(marker.top, box.height, kBoardPictureHeight);
-    box.left = besideMarker(marker.left, box.width, kBoardPictureWidth);
+    box.top = besideMarker(marker.top, box.height, kBoardHeight);
+    box.left = besideMarker(marker.left, box.width, kBoardWidth);
     box.visible = true;
     bench.ui.focus = WidgetId::rveb;
 }

@@ -4,12 +4,6 @@
 
 namespace voltaro {
 
-// The board picture `circuit`: its size in pixels, and where it lies in board coordinates.
-constexpr int kBoardPictureWidth = 770;
-constexpr int kBoardPictureHeight = 528;
-constexpr int kBoardPictureLeft = 7;
-constexpr int kBoardPictureTop = 7;
-
 // How much room one lane needs: `length` element places along its side (the sum of the longest
 // branches of its blocks) and `depth` the largest number of branches in use in one block.
 struct LaneSize {

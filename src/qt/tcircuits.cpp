@@ -1,23 +1,61 @@
 #include "qt/tcircuits.h"
 
+#include "app/dispatch.h"
 #include "app/operations.h"
+#include "qt/board_mouse.h"
 #include "qt/board_panel.h"
+#include "qt/menu_mirror.h"
 #include "qt/qt_colours.h"
+#include "qt/qt_platform.h"
+#include "qt/widget_mirror.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 
 namespace voltaro {
 
-TCircuits::TCircuits(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+// Arial 13 pixels high, bold: the window's own font, which its boxes and buttons take.
+QFont windowFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Circuits"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(Colour::WindowBackground));
     setPalette(pal);
     setAutoFillBackground(true);
+    setFont(windowFont());
+
+    if (!platform) {
+        m_ownPlatform = std::make_unique<QtPlatform>(this);
+        platform = m_ownPlatform.get();
+    }
+    m_bench.platform = platform;
 
     m_panel = new BoardPanel(this);
     setCentralWidget(m_panel);
     resize(800, 600);
+
+    m_menus = new MenuMirror(menuBar(), this, [this](MenuId id) {
+        triggerMenu(m_bench, id);
+        afterHandler();
+    });
+    m_widgets =
+        new WidgetMirror(m_panel, m_bench.model.widgets, [this](WidgetId id, WidgetEvent event) {
+            widgetEvent(m_bench, id, event);
+            afterHandler();
+        });
+    m_mouse = new BoardMouse(m_panel, m_bench, [this] { afterHandler(); });
+    m_openPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
 
     m_bench.canvas = &m_panel->canvas();
     m_panel->showMarkers(&m_bench.model.markers);
@@ -27,9 +65,37 @@ TCircuits::TCircuits(QWidget* parent) : QMainWindow(parent) {
 
 TCircuits::~TCircuits() = default;
 
+QMenu* TCircuits::popupMenu(MenuId id) const {
+    return m_menus->menu(id);
+}
+
 void TCircuits::mirror() {
     setWindowTitle(QString::fromStdString(m_bench.ui.caption));
+    m_menus->sync(m_bench.model.menus);
+    m_widgets->sync();
     m_panel->update();
+}
+
+void TCircuits::afterHandler() {
+    mirror();
+    takeRequests();
+}
+
+void TCircuits::takeRequests() {
+    Interaction& ui = m_bench.ui;
+    if (const std::optional<WidgetId> focus = ui.focus) {
+        ui.focus.reset();
+        m_widgets->focus(*focus);
+    }
+    if (const std::optional<PopupRequest> popup = ui.popup) {
+        ui.popup.reset();
+        if (QMenu* menu = m_menus->menu(popup->menu))
+            m_openPopup(menu, m_panel->mapToGlobal(QPoint(popup->x, popup->y)));
+    }
+    if (ui.closeRequested) {
+        ui.closeRequested = false;
+        close();
+    }
 }
 
 } // namespace voltaro

@@ -4,9 +4,18 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
+
+class QMenu;
+
 namespace voltaro {
 
+class BoardMouse;
 class BoardPanel;
+class MenuMirror;
+class Platform;
+class WidgetMirror;
 
 // The main window. It holds the one workbench, forwards every event to its handler and then
 // mirrors the workbench back onto its widgets; it makes no decisions of its own.
@@ -14,18 +23,34 @@ class TCircuits : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TCircuits(QWidget* parent = nullptr);
+    // How a popup menu is put on the screen at a global point. The window shows it without
+    // waiting (QMenu::popup); tests put their own in to look at it and choose from it.
+    using PopupOpener = std::function<void(QMenu* menu, const QPoint& globalPoint)>;
+
+    // `platform` talks to the outside world; none: Qt's message boxes, dialogs and files.
+    explicit TCircuits(Platform* platform = nullptr, QWidget* parent = nullptr);
     ~TCircuits() override;
 
     Workbench& bench() { return m_bench; }
     BoardPanel* boardPanel() const { return m_panel; }
+    QMenu* popupMenu(MenuId id) const;
+    void setPopupOpener(PopupOpener opener) { m_openPopup = std::move(opener); }
 
     // Shows the workbench's state on the widgets.
     void mirror();
 
 private:
+    // After every handler: mirror, then carry out what the handler asked of the window.
+    void afterHandler();
+    void takeRequests();
+
     Workbench m_bench;
+    std::unique_ptr<Platform> m_ownPlatform;
     BoardPanel* m_panel = nullptr;
+    MenuMirror* m_menus = nullptr;
+    WidgetMirror* m_widgets = nullptr;
+    BoardMouse* m_mouse = nullptr;
+    PopupOpener m_openPopup;
 };
 
 } // namespace voltaro

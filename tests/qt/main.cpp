@@ -2,7 +2,12 @@
 
 int runWindowTest(int, char**);
 int runBoardPanelTest(int, char**);
+int runMenusTest(int, char**);
+int runBuildingTest(int, char**);
+int runQtPlatformTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runWindowTest, runBoardPanelTest});
+    return voltaro::test::runTestClasses(
+        argc, argv,
+        {runWindowTest, runBoardPanelTest, runMenusTest, runBuildingTest, runQtPlatformTest});
 }

@@ -1,0 +1,80 @@
+#include "qt/menu_mirror.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace voltaro {
+
+namespace {
+
+QString caption(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+MenuMirror::MenuMirror(QMenuBar* bar, QWidget* window, TriggerHandler onTrigger)
+    : QObject(window), m_window(window), m_onTrigger(std::move(onTrigger)) {
+    bar->setFont(QApplication::font());
+    for (MenuId id : mainMenuEntries())
+        addEntry(bar, id);
+    for (MenuId popup : {MenuId::secondpu, MenuId::firstpu, MenuId::parpu, MenuId::battpu}) {
+        auto* menu = new QMenu(window);
+        menu->setObjectName(QString::fromLatin1(menuName(popup)));
+        menu->setFont(QApplication::font());
+        m_menus[index(popup)] = menu;
+        m_actions[index(popup)] = menu->menuAction();
+        addEntries(menu, popup);
+    }
+}
+
+void MenuMirror::addEntries(QMenu* into, MenuId parent) {
+    for (MenuId child : menuChildren(parent))
+        addEntry(into, child);
+}
+
+QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
+    const MenuDesign& design = menuDesign(id);
+    const QString name = QString::fromLatin1(design.name);
+    QAction* action = nullptr;
+    if (!menuChildren(id).empty()) {
+        auto* submenu = new QMenu(caption(design.caption), into);
+        submenu->setObjectName(name);
+        m_menus[index(id)] = submenu;
+        action = submenu->menuAction();
+        addEntries(submenu, id);
+    } else {
+        action = new QAction(caption(design.caption), into);
+        action->setSeparator(isSeparator(id));
+        action->setCheckable(design.checkable);
+        if (*design.shortcut) {
+            action->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));
+            m_window->addAction(action);
+        }
+        connect(action, &QAction::triggered, this, [this, id] { m_onTrigger(id); });
+    }
+    action->setObjectName(name);
+    into->addAction(action);
+    m_actions[index(id)] = action;
+    return action;
+}
+
+void MenuMirror::sync(const Menus& menus) {
+    for (int i = 0; i < kMenuCount; ++i) {
+        const auto id = static_cast<MenuId>(i);
+        const MenuEntry& entry = menus[id];
+        QAction* action = m_actions[index(id)];
+        if (menuDesign(id).isPopup)
+            continue;
+        if (!isSeparator(id))
+            action->setText(caption(entry.caption));
+        if (action->isCheckable())
+            action->setChecked(entry.checked);
+        action->setVisible(entry.visible);
+        action->setEnabled(entry.enabled);
+    }
+}
+
+} // namespace voltaro

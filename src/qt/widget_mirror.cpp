@@ -1,0 +1,195 @@
+#include "qt/widget_mirror.h"
+
+#include "qt/qt_colours.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace voltaro {
+
+namespace {
+
+QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::vector<std::string> linesOf(const QString& text) {
+    std::vector<std::string> lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        lines.push_back(line.toStdString());
+    return lines;
+}
+
+QString joinLines(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines)
+        joined << qtext(line);
+    return joined.join(QLatin1Char('\n'));
+}
+
+void fillBackground(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(role, toQColor(colour));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+WidgetMirror::WidgetMirror(QWidget* board, Widgets& state, EventHandler onEvent)
+    : QObject(board), m_state(state), m_onEvent(std::move(onEvent)) {
+    // Rows come parents first, so a child's parent exists when the child is made.
+    for (int i = 0; i < kWidgetCount; ++i) {
+        const auto id = static_cast<WidgetId>(i);
+        const std::optional<WidgetId> parent = widgetDesign(id).parent;
+        m_widgets[index(id)] = create(id, parent ? widget(*parent) : board);
+    }
+    sync();
+}
+
+QWidget* WidgetMirror::create(WidgetId id, QWidget* parent) {
+    const WidgetDesign& design = widgetDesign(id);
+    const QString caption = QString::fromUtf8(design.caption);
+    QWidget* w = nullptr;
+    switch (design.kind) {
+    case WidgetKind::GroupBox:
+        w = new QGroupBox(caption, parent);
+        fillBackground(w, QPalette::Window, Colour::PanelBrown);
+        break;
+    case WidgetKind::Panel: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        w = frame;
+        break;
+    }
+    case WidgetKind::Memo:
+        w = new QPlainTextEdit(parent);
+        break;
+    case WidgetKind::Edit:
+        w = new QLineEdit(parent);
+        break;
+    case WidgetKind::Button:
+        w = new QPushButton(caption, parent);
+        break;
+    case WidgetKind::CheckBox:
+        w = new QCheckBox(caption, parent);
+        break;
+    case WidgetKind::RadioButton: {
+        auto* radio = new QRadioButton(caption, parent);
+        radio->setAutoExclusive(false);
+        w = radio;
+        break;
+    }
+    case WidgetKind::Label:
+    case WidgetKind::Image:
+        w = new QLabel(caption, parent);
+        break;
+    case WidgetKind::Frame: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w = frame;
+        break;
+    }
+    }
+    w->setObjectName(QString::fromLatin1(design.name));
+    w->installEventFilter(this);
+    connectInput(id, w);
+    return w;
+}
+
+void WidgetMirror::connectInput(WidgetId id, QWidget* w) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, id](const QString& text) { m_state[id].text = text.toStdString(); });
+        connect(edit, &QLineEdit::returnPressed, this,
+                [this, id] { report(id, WidgetEvent::Enter); });
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, id, memo] {
+            if (!m_syncing)
+                m_state[id].lines = linesOf(memo->toPlainText());
+        });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id, button] {
+            readCheckMark(id, button);
+            report(id, WidgetEvent::Click);
+        });
+    }
+}
+
+void WidgetMirror::readCheckMark(WidgetId id, QAbstractButton* button) {
+    if (qobject_cast<QRadioButton*>(button))
+        m_state[id].checked = true;
+    else if (button->isCheckable())
+        m_state[id].checked = button->isChecked();
+}
+
+void WidgetMirror::report(WidgetId id, WidgetEvent event) {
+    if (!m_syncing)
+        m_onEvent(id, event);
+}
+
+bool WidgetMirror::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        for (int i = 0; i < kWidgetCount; ++i)
+            if (m_widgets[i] == watched &&
+                hasWidgetHandler(static_cast<WidgetId>(i), WidgetEvent::FocusIn))
+                report(static_cast<WidgetId>(i), WidgetEvent::FocusIn);
+    return QObject::eventFilter(watched, event);
+}
+
+void WidgetMirror::sync() {
+    m_syncing = true;
+    for (int i = 0; i < kWidgetCount; ++i)
+        syncOne(static_cast<WidgetId>(i));
+    m_syncing = false;
+}
+
+void WidgetMirror::syncOne(WidgetId id) {
+    const Widget& state = m_state[id];
+    QWidget* w = widget(id);
+    const QRect geometry(state.left, state.top, state.width, state.height);
+    if (w->geometry() != geometry)
+        w->setGeometry(geometry);
+    w->setEnabled(state.enabled);
+    const QString caption = qtext(state.caption);
+    if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setTitle(caption);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != qtext(state.text))
+            edit->setText(qtext(state.text));
+        edit->setReadOnly(state.readOnly);
+        fillBackground(w, QPalette::Base, state.colour);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString text = joinLines(state.lines);
+        if (memo->toPlainText() != text)
+            memo->setPlainText(text);
+        memo->setReadOnly(state.readOnly);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(caption);
+        if (button->isCheckable())
+            button->setChecked(state.checked);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(caption);
+    } else if (widgetDesign(id).kind == WidgetKind::Panel) {
+        fillBackground(w, QPalette::Window, state.colour);
+    }
+    if (w->isVisibleTo(w->parentWidget()) != state.visible)
+        w->setVisible(state.visible);
+}
+
+void WidgetMirror::focus(WidgetId id) {
+    QWidget* w = widget(id);
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->selectAll();
+}
+
+} // namespace voltaro

@@ -1,0 +1,105 @@
+#include "app/dispatch.h"
+#include "support/test_runner.h"
+#include "window_driver.h"
+
+#include <QMenuBar>
+#include <QSignalSpy>
+
+using namespace voltaro;
+using voltaro::test::WindowDriver;
+
+Q_DECLARE_METATYPE(voltaro::MenuId)
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyEntryIsAnActionInItsPlace_data() {
+        QTest::addColumn<MenuId>("id");
+        for (int i = 0; i < kMenuCount; ++i) {
+            const auto id = static_cast<MenuId>(i);
+            if (!menuDesign(id).isPopup)
+                QTest::newRow(menuName(id)) << id;
+        }
+    }
+    void everyEntryIsAnActionInItsPlace() {
+        QFETCH(MenuId, id);
+        WindowDriver w;
+        QAction* action = w.action(menuName(id));
+        QVERIFY2(action, "an action named after the entry");
+        const MenuEntry& entry = w.bench().menu(id);
+        QCOMPARE(action->isSeparator(), isSeparator(id));
+        if (!isSeparator(id))
+            QCOMPARE(action->text(), QString::fromStdString(entry.caption));
+        QCOMPARE(action->isVisible(), entry.visible);
+        if (entry.visible) // Qt counts a hidden action as disabled
+            QCOMPARE(action->isEnabled(), entry.enabled);
+        QCOMPARE(action->isCheckable() && action->isChecked(), entry.checked);
+        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(menuDesign(id).shortcut)));
+        // It hangs in the menu of its parent entry, or in the menu bar.
+        const std::optional<MenuId> parent = menuDesign(id).parent;
+        QWidget* holder = parent ? static_cast<QWidget*>(w.window.findChild<QMenu*>(
+                                       QString::fromLatin1(menuName(*parent))))
+                                 : w.window.menuBar();
+        QVERIFY2(holder && holder->actions().contains(action), "in its parent's menu");
+    }
+
+    void startUpStateIsShown() {
+        WindowDriver w;
+        QVERIFY2(w.action("ShowBright1")->isChecked(), "Show Brightness is checked");
+        QVERIFY2(w.action("Lightbulb1")->isChecked(), "Light bulb was chosen at start-up");
+        QVERIFY2(!w.action("Meter21")->isVisible(), "Meter 2 is hidden");
+        QVERIFY2(!w.action("Join1")->isEnabled(), "Join is disabled");
+        QCOMPARE(w.action("File1")->text(), QStringLiteral("&File"));
+    }
+
+    void checkMarksFollowTheWorkbench() {
+        WindowDriver w;
+        QAction* showResistance = w.action("ShowResistance1");
+        showResistance->trigger(); // Qt flips the mark; the workbench has no handler yet
+        QCOMPARE(showResistance->isChecked(), w.bench().model.menus.showResistance());
+        w.bench().menu(MenuId::ShowResistance1).checked = true;
+        w.window.mirror();
+        QVERIFY2(showResistance->isChecked(), "the mark follows the workbench");
+    }
+
+    void shortcutsWorkWithoutOpeningTheMenu_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+C copies") << QStringLiteral("Copy1") << int(Qt::Key_C);
+        QTest::newRow("Ctrl+P prints") << QStringLiteral("print1") << int(Qt::Key_P);
+    }
+    void shortcutsWorkWithoutOpeningTheMenu() {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QSignalSpy fired(w.window.findChild<QAction*>(name), &QAction::triggered);
+        QTest::keyClick(&w.window, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(fired.count(), 1);
+    }
+
+    void captionFollowsTheWorkbench() {
+        WindowDriver w;
+        w.bench().ui.caption = "Circuits: Series #1";
+        w.platform.confirmAnswers = {true};
+        w.choose("Reset1");
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("Voltaro"));
+    }
+
+    void exitClosesTheWindow() {
+        WindowDriver w;
+        w.choose("Exit1");
+        QVERIFY2(!w.window.isVisible(), "Exit closes the main window");
+    }
+
+    void aboutGoesToThePlatform() {
+        WindowDriver w;
+        w.choose("About1");
+        QCOMPARE(w.platform.abouts.size(), std::size_t(1));
+    }
+};
+
+VOLTARO_TEST_CLASS(MenusTest)
+#include "tst_menus.moc"
