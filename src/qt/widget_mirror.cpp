@@ -35,6 +35,8 @@ QString joinLines(const std::vector<std::string>& lines) {
 }
 
 void fillBackground(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
+    if (widget->autoFillBackground() && widget->palette().color(role) == toQColor(colour))
+        return;
     QPalette pal = widget->palette();
     pal.setColor(role, toQColor(colour));
     widget->setPalette(pal);

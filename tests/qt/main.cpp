@@ -5,9 +5,10 @@ int runBoardPanelTest(int, char**);
 int runMenusTest(int, char**);
 int runBuildingTest(int, char**);
 int runQtPlatformTest(int, char**);
+int runWidgetMirrorTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(
-        argc, argv,
-        {runWindowTest, runBoardPanelTest, runMenusTest, runBuildingTest, runQtPlatformTest});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {runWindowTest, runBoardPanelTest, runMenusTest,
+                                          runBuildingTest, runQtPlatformTest, runWidgetMirrorTest});
 }

@@ -1,0 +1,47 @@
+#include "support/test_runner.h"
+#include "window_driver.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+
+using namespace voltaro;
+using voltaro::test::WindowDriver;
+
+class WidgetMirrorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void widgetsShowAndFeedTheWorkbench() {
+        WindowDriver w;
+        Widget& panel = w.bench().widget(WidgetId::Savepl);
+        panel.visible = true;
+        panel.caption = "Save";
+        w.bench().widget(WidgetId::expmem).lines = {"first line", "second line"};
+        w.window.mirror();
+
+        auto* box = w.window.findChild<QGroupBox*>(QStringLiteral("Savepl"));
+        QVERIFY2(box && box->isVisible(), "the panel is shown when the workbench says so");
+        QCOMPARE(box->geometry(), QRect(panel.left, panel.top, panel.width, panel.height));
+        QCOMPARE(box->title(), QStringLiteral("Save"));
+
+        auto* memo = w.window.findChild<QPlainTextEdit*>(QStringLiteral("expmem"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("first line\nsecond line"));
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, QStringLiteral("!"));
+        QCOMPARE(w.bench().widget(WidgetId::expmem).lines.back(), std::string("second line!"));
+
+        auto* check = w.window.findChild<QCheckBox*>(QStringLiteral("Showvaluecb"));
+        QVERIFY(check->isChecked());
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY2(!w.bench().widget(WidgetId::Showvaluecb).checked,
+                 "a click on a check box reaches the workbench");
+
+        panel.visible = false;
+        w.window.mirror();
+        QVERIFY2(!box->isVisible(), "and hidden again");
+    }
+};
+
+VOLTARO_TEST_CLASS(WidgetMirrorTest)
+#include "tst_widget_mirror.moc"
