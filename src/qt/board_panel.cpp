@@ -28,8 +28,8 @@ void drawLoweredBevel(QPainter& p, const QRect& outer, int width) {
     }
 }
 
-// A marker as a shape control draws itself: a circle or a square filling its box, outlined
-// one pixel wide in its pen.
+} // namespace
+
 void drawMarker(QPainter& p, const Marker& m) {
     p.setPen(QPen(toQColor(m.pen), 0));
     p.setBrush(toQColor(m.brush));
@@ -39,8 +39,6 @@ void drawMarker(QPainter& p, const Marker& m) {
     else
         p.drawRect(box);
 }
-
-} // namespace
 
 BoardPanel::BoardPanel(QWidget* parent)
     : QWidget(parent), m_picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {

@@ -5,11 +5,18 @@
 
 #include <memory>
 
+class QPainter;
+
 namespace voltaro {
 
 class Canvas;
 class QtCanvas;
+struct Marker;
 struct Markers;
+
+// A marker as a shape control draws itself: a circle or a square filling its box at its board
+// position, outlined one pixel wide in its pen.
+void drawMarker(QPainter& p, const Marker& m);
 
 // The board panel `Panel1`: the brown panel with its lowered bevel, the board picture at (7, 7)
 // and the visible markers over it, bottom to top. Its own coordinates are the board

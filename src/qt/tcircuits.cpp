@@ -5,6 +5,8 @@
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"
 #include "qt/menu_mirror.h"
+#include "qt/meter_panel.h"
+#include "qt/probe_markers.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_platform.h"
 #include "qt/widget_mirror.h"
@@ -54,6 +56,8 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
             widgetEvent(m_bench, id, event);
             afterHandler();
         });
+    styleMeterPanel(*m_widgets);
+    m_probes = std::make_unique<ProbeMarkers>(m_panel, m_bench.model.markers);
     m_mouse = new BoardMouse(m_panel, m_bench, [this] { afterHandler(); });
     m_openPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
 
@@ -73,6 +77,7 @@ void TCircuits::mirror() {
     setWindowTitle(QString::fromStdString(m_bench.ui.caption));
     m_menus->sync(m_bench.model.menus);
     m_widgets->sync();
+    m_probes->sync();
     m_panel->update();
 }
 

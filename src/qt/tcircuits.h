@@ -14,6 +14,7 @@ namespace voltaro {
 class BoardMouse;
 class BoardPanel;
 class MenuMirror;
+class ProbeMarkers;
 class Platform;
 class WidgetMirror;
 
@@ -50,6 +51,7 @@ private:
     MenuMirror* m_menus = nullptr;
     WidgetMirror* m_widgets = nullptr;
     BoardMouse* m_mouse = nullptr;
+    std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
     PopupOpener m_openPopup;
 };
 

@@ -6,9 +6,11 @@ int runMenusTest(int, char**);
 int runBuildingTest(int, char**);
 int runQtPlatformTest(int, char**);
 int runWidgetMirrorTest(int, char**);
+int runMeterWindowTest(int, char**);
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {runWindowTest, runBoardPanelTest, runMenusTest,
-                                          runBuildingTest, runQtPlatformTest, runWidgetMirrorTest});
+                                          runBuildingTest, runQtPlatformTest, runWidgetMirrorTest,
+                                          runMeterWindowTest});
 }

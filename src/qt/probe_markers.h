@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/markers.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace voltaro {
+
+// The four meter leads as small widgets of their own on the board panel, raised above every
+// other widget, so that a lead dragged over the meter panel or a box stays in sight. Each
+// draws its marker and hands its mouse events to the board panel, which hit-tests them as
+// markers like any other.
+class ProbeMarker : public QWidget {
+    Q_OBJECT
+
+public:
+    ProbeMarker(QWidget* board, const Marker& marker, const char* name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { forward(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { forward(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { forward(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { forward(event); }
+
+private:
+    void forward(QMouseEvent* event);
+
+    QWidget* m_board;
+    const Marker& m_marker;
+};
+
+class ProbeMarkers {
+public:
+    ProbeMarkers(QWidget* board, const Markers& markers);
+
+    // Places, shows or hides each lead as its marker says, and keeps it on top.
+    void sync();
+
+private:
+    const Markers& m_markers;
+    std::array<ProbeMarker*, 4> m_probes{};
+};
+
+} // namespace voltaro
