@@ -5,6 +5,7 @@
 #include "edit/element_placement.h"
 #include "edit/resistor_box.h"
 #include "edit/source_config.h"
+#include "edit/view_options.h"
 
 namespace voltaro {
 
@@ -26,6 +27,9 @@ std::vector<MenuBinding> buildMenuBindings() {
         {M::reisitor1, reisitor1Click},
         {M::Lightbulb1, reisitor1Click},
         {M::CellValue1, CellValue1Click},
+        {M::ShowResistance1, ShowResistance1Click},
+        {M::Labelloads1, ShowResistance1Click},
+        {M::ShowBright1, ShowResistance1Click},
     };
     bindEntriesOf(bindings, M::Bulb1, Add1Click);
     bindEntriesOf(bindings, M::firstParallel01, N03Click);

@@ -8,10 +8,12 @@ int runResetCommandTest(int, char**);
 int runMeterControlsTest(int, char**);
 int runHandlesTest(int, char**);
 int runMeterProbesTest(int, char**);
+int runViewOptionsTest(int, char**);
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(
-        argc, argv,
-        {runElementPlacementTest, runResistorBoxTest, runBranchTreeTest, runSourceConfigTest,
-         runResetCommandTest, runMeterControlsTest, runHandlesTest, runMeterProbesTest});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {runElementPlacementTest, runResistorBoxTest,
+                                          runBranchTreeTest, runSourceConfigTest,
+                                          runResetCommandTest, runMeterControlsTest, runHandlesTest,
+                                          runMeterProbesTest, runViewOptionsTest});
 }
