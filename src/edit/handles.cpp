@@ -2,6 +2,8 @@
 
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "edit/element_menu.h"
+#include "edit/popups.h"
 #include "view/geometry.h"
 #include "view/point.h"
 
@@ -105,9 +107,8 @@ void cornerMouseDown(Workbench& bench, MarkerRef ref, int, int) {
     const Marker& corner = bench.model.markers.at(ref);
     bench.ui.lastClicked = ref;
     bench.ui.currentSlot = corner.tag;
-    for (MenuId entry : {MenuId::Add1, MenuId::Bulb1, MenuId::Switch1, MenuId::Wire2})
-        bench.menu(entry).visible = false;
-    bench.ui.popup = PopupRequest{MenuId::secondpu, corner.left + 10, corner.top + 10};
+    setElementEntriesVisible(bench, false);
+    requestPopupAt(bench, MenuId::secondpu, corner);
 }
 
 void moveshMouseDown(Workbench& bench, MarkerRef, int, int) {
