@@ -1,17 +1,20 @@
 #include "app/dispatch.h"
 #include "app/workbench.h"
 #include "edit/source_config.h"
+#include "lessons/step_arrows.h"
 
 namespace voltaro {
 
 // The bare board: a press holds the mouse until its release; a move while it is held drags the
-// variable supply's needle unless "C&opy Select" takes the drag for its selection frame.
+// variable supply's needle unless "C&opy Select" takes the drag for its selection frame. Every
+// move first takes the hover off the step arrows.
 
 void circuitMouseDown(Workbench& bench, int, int) {
     bench.ui.mouseHeld = true;
 }
 
 void circuitMouseMove(Workbench& bench, int x, int y) {
+    leaveStepArrows(bench);
     if (!bench.ui.mouseHeld)
         return;
     if (bench.model.menus.sourceKind() == kVariableSupply &&

@@ -8,6 +8,7 @@
 #include "edit/handles.h"
 #include "edit/meter_controls.h"
 #include "edit/meter_probes.h"
+#include "lessons/lesson_bindings.h"
 
 namespace voltaro {
 
@@ -17,7 +18,7 @@ namespace {
 const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
         &shellMenuBindings(), &editMenuBindings(),      &meterMenuBindings(),
-        &breakMenuBindings(), &filePanelMenuBindings(),
+        &breakMenuBindings(), &filePanelMenuBindings(), &lessonMenuBindings(),
     };
     return tables;
 }
@@ -36,6 +37,7 @@ const std::vector<const std::vector<WidgetBinding>*>& widgetBindingTables() {
         &editWidgetBindings(),
         &meterWidgetBindings(),
         &filePanelWidgetBindings(),
+        &lessonWidgetBindings(),
     };
     return tables;
 }

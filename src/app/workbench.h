@@ -54,8 +54,9 @@ struct Workbench {
     Interaction ui;
     FileDialogs files;
 
-    Canvas* canvas = nullptr;     // the board picture; not owned
-    Platform* platform = nullptr; // dialogs, files, clipboard, printer; not owned
+    Canvas* canvas = nullptr;      // the board picture; not owned
+    Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned
+    Platform* platform = nullptr;  // dialogs, files, clipboard, printer; not owned
 
     MenuEntry& menu(MenuId id) { return model.menus[id]; }
     const MenuEntry& menu(MenuId id) const { return model.menus[id]; }

@@ -2,10 +2,12 @@
 
 #include "app/dispatch.h"
 #include "app/operations.h"
+#include "lessons/step_arrows.h"
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"
 #include "qt/menu_mirror.h"
 #include "qt/meter_panel.h"
+#include "qt/picture_widget.h"
 #include "qt/probe_markers.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_platform.h"
@@ -62,12 +64,24 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_openPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
 
     m_bench.canvas = &m_panel->canvas();
+    connectStepArrows();
     m_panel->showMarkers(&m_bench.model.markers);
     startUp(m_bench);
     mirror();
 }
 
 TCircuits::~TCircuits() = default;
+
+// The step-arrow picture: the workbench draws on its canvas; a mouse move over it is its own
+// handler's, as its click is a widget event.
+void TCircuits::connectStepArrows() {
+    auto* arrows = qobject_cast<PictureWidget*>(m_widgets->widget(WidgetId::cirplayim));
+    m_bench.arrowCanvas = &arrows->canvas();
+    connect(arrows, &PictureWidget::mouseMoved, this, [this](int x, int y) {
+        cirplayimMouseMove(m_bench, x, y);
+        afterHandler();
+    });
+}
 
 QMenu* TCircuits::popupMenu(MenuId id) const {
     return m_menus->menu(id);

@@ -44,6 +44,7 @@ private:
     // After every handler: mirror, then carry out what the handler asked of the window.
     void afterHandler();
     void takeRequests();
+    void connectStepArrows();
 
     Workbench m_bench;
     std::unique_ptr<Platform> m_ownPlatform;

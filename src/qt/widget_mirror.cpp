@@ -1,5 +1,6 @@
 #include "qt/widget_mirror.h"
 
+#include "qt/picture_widget.h"
 #include "qt/qt_colours.h"
 
 #include <QCheckBox>
@@ -90,8 +91,10 @@ QWidget* WidgetMirror::create(WidgetId id, QWidget* parent) {
         break;
     }
     case WidgetKind::Label:
-    case WidgetKind::Image:
         w = new QLabel(caption, parent);
+        break;
+    case WidgetKind::Image:
+        w = new PictureWidget(design.width, design.height, parent);
         break;
     case WidgetKind::Frame: {
         auto* frame = new QFrame(parent);
@@ -123,6 +126,9 @@ void WidgetMirror::connectInput(WidgetId id, QWidget* w) {
             readCheckMark(id, button);
             report(id, WidgetEvent::Click);
         });
+    } else if (auto* picture = qobject_cast<PictureWidget*>(w)) {
+        connect(picture, &PictureWidget::clicked, this,
+                [this, id] { report(id, WidgetEvent::Click); });
     }
 }
 
@@ -180,6 +186,8 @@ void WidgetMirror::syncOne(WidgetId id) {
             button->setChecked(state.checked);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(caption);
+    } else if (auto* picture = qobject_cast<PictureWidget*>(w)) {
+        picture->update(); // its canvas may have drawn on it
     } else if (widgetDesign(id).kind == WidgetKind::Panel) {
         fillBackground(w, QPalette::Window, state.colour);
     }

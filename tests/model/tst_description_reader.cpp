@@ -11,9 +11,8 @@ using namespace voltaro::test;
 
 namespace {
 
-const char* const kOneLight = "1 259 56 259 256 2 1.5 2 1 4 0 1 1 0 0 1 0 0 1 0 0 1 0 0 "
-                              "1 1 1 0 100.00 6 0 0 1 0 1 0   5.00 2 0 0 1 1 0 1   1.00 0 0 0 "
-                              "1 1 0 1 100.00 1 0 0 *";
+// The worked example: the "&One light" lesson.
+const std::string kOneLight = lessonFor(MenuId::Basic1)->description();
 
 // Per side, the kinds of the elements of each branch in use: "6 | 2;2 2 | 0 | 1".
 std::string kindsBySide(const DescriptionReading& r) {

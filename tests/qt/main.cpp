@@ -7,10 +7,11 @@ int runBuildingTest(int, char**);
 int runQtPlatformTest(int, char**);
 int runWidgetMirrorTest(int, char**);
 int runMeterWindowTest(int, char**);
+int runStepArrowsTest(int, char**);
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {runWindowTest, runBoardPanelTest, runMenusTest,
                                           runBuildingTest, runQtPlatformTest, runWidgetMirrorTest,
-                                          runMeterWindowTest});
+                                          runMeterWindowTest, runStepArrowsTest});
 }

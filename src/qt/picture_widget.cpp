@@ -1,0 +1,48 @@
+#include "qt/picture_widget.h"
+
+#include "qt/qt_canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace voltaro {
+
+PictureWidget::PictureWidget(int width, int height, QWidget* parent)
+    : QWidget(parent), m_picture(width, height, QImage::Format_RGB32) {
+    m_picture.fill(Qt::white);
+    m_canvas = std::make_unique<QtCanvas>(m_picture);
+    setMouseTracking(true);
+}
+
+PictureWidget::~PictureWidget() = default;
+
+Canvas& PictureWidget::canvas() {
+    return *m_canvas;
+}
+
+QImage PictureWidget::picture() {
+    m_canvas->finish();
+    return m_picture.copy();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    m_canvas->finish();
+    QPainter(this).drawImage(0, 0, m_picture);
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit mouseMoved(at.x(), at.y());
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit mouseMoved(at.x(), at.y());
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace voltaro
