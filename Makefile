@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench check-clipboard clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Ctrl+C in the running program on a virtual display, the clipboard read back and compared
+# with the board pixel for pixel; also part of `make test` where its tools are installed.
+check-clipboard: build
+	scripts/check-clipboard $(BUILD)
 
 bench: build
 	$(BUILD)/bin/voltaro_bench

@@ -2,6 +2,7 @@
 #include "app/workbench.h"
 #include "edit/source_config.h"
 #include "lessons/step_arrows.h"
+#include "output/board_copy.h"
 
 namespace voltaro {
 
@@ -9,21 +10,24 @@ namespace voltaro {
 // variable supply's needle unless "C&opy Select" takes the drag for its selection frame. Every
 // move first takes the hover off the step arrows.
 
-void circuitMouseDown(Workbench& bench, int, int) {
+void circuitMouseDown(Workbench& bench, int x, int y) {
     bench.ui.mouseHeld = true;
+    startCopySelection(bench, x, y);
 }
 
 void circuitMouseMove(Workbench& bench, int x, int y) {
     leaveStepArrows(bench);
     if (!bench.ui.mouseHeld)
         return;
-    if (bench.model.menus.sourceKind() == kVariableSupply &&
-        !bench.menu(MenuId::CopySelect1).checked)
+    if (bench.menu(MenuId::CopySelect1).checked)
+        dragCopySelection(bench, x, y);
+    else if (bench.model.menus.sourceKind() == kVariableSupply)
         dragNeedle(bench, x, y);
 }
 
 void circuitMouseUp(Workbench& bench, int, int) {
     bench.ui.mouseHeld = false;
+    finishCopySelection(bench);
 }
 
 } // namespace voltaro

@@ -9,6 +9,7 @@
 #include "edit/meter_controls.h"
 #include "edit/meter_probes.h"
 #include "lessons/lesson_bindings.h"
+#include "output/output_bindings.h"
 
 namespace voltaro {
 
@@ -17,8 +18,9 @@ namespace {
 // The binding tables of the subsystems, in one place.
 const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
-        &shellMenuBindings(), &editMenuBindings(),      &meterMenuBindings(),
-        &breakMenuBindings(), &filePanelMenuBindings(), &lessonMenuBindings(),
+        &shellMenuBindings(),  &editMenuBindings(),      &meterMenuBindings(),
+        &breakMenuBindings(),  &filePanelMenuBindings(), &lessonMenuBindings(),
+        &outputMenuBindings(),
     };
     return tables;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "output/printed_page.h"
+#include "view/picture.h"
+
 #include <optional>
 #include <string>
 
@@ -49,6 +52,17 @@ public:
     virtual FileResult replaceFile(const std::string& path, const std::string& bytes) = 0;
     // Appends in one write.
     virtual FileResult appendFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Puts the picture on the clipboard as an image, in place of what it held.
+    virtual void copyToClipboard(const Picture& picture) = 0;
+    // The name dialog, prefilled with `name`: the name as the user left it, or nothing when the
+    // dialog was closed without "Ok".
+    virtual std::optional<std::string> askName(const std::string& name) = 0;
+    // The print dialog: the printable width of the chosen page in printer pixels, or nothing
+    // when cancelled.
+    virtual std::optional<int> choosePrinter() = 0;
+    // Prints one page on the printer chosen last; `error` says why it could not.
+    virtual FileResult printPage(const PrintedPage& page) = 0;
 };
 
 } // namespace voltaro

@@ -5,6 +5,7 @@
 #include "model/menus.h"
 #include "model/model.h"
 #include "model/widgets.h"
+#include "output/output_state.h"
 #include "solver/meter_state.h"
 #include "solver/results.h"
 
@@ -53,6 +54,7 @@ struct Workbench {
     CircuitList circuits;
     Interaction ui;
     FileDialogs files;
+    OutputState output;
 
     Canvas* canvas = nullptr;      // the board picture; not owned
     Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned

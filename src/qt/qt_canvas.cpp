@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "qt/qt_colours.h"
+#include "qt/qt_picture.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -205,6 +206,11 @@ void QtCanvas::blit(Point topLeft, const SmallPicture& picture) {
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
             plot(topLeft.x + x, topLeft.y + y, toQRgb(picture.at(x, y)));
+}
+
+Picture QtCanvas::copyRect(int left, int top, int width, int height) {
+    finish(); // what the painter drew is in the picture once it is closed
+    return pictureOf(m_picture, QRect(left, top, width, height));
 }
 
 } // namespace voltaro

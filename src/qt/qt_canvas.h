@@ -36,6 +36,7 @@ public:
     void text(Point topLeft, const std::string& text) override;
     int textWidth(const std::string& text, bool bold) const override;
     void blit(Point topLeft, const SmallPicture& picture) override;
+    Picture copyRect(int left, int top, int width, int height) override;
     void finish() override;
 
 protected:

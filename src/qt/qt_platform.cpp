@@ -1,9 +1,18 @@
 #include "qt/qt_platform.h"
 
+#include "qt/page_painter.h"
+#include "qt/qt_picture.h"
+#include "qt/twhoami.h"
+
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 
 namespace voltaro {
@@ -24,7 +33,11 @@ FileResult failure(const QString& what, const QString& path, const QString& reas
 
 } // namespace
 
-QtPlatform::QtPlatform(QWidget* window) : m_window(window) {}
+QtPlatform::QtPlatform(QWidget* window) : m_window(window), m_whoami(new TWhoami(window)) {}
+
+QtPlatform::~QtPlatform() {
+    delete m_whoami.data(); // none when the window deleted it first
+}
 
 bool QtPlatform::confirm(const std::string& text) {
     return QMessageBox::question(m_window, kTitle, fromUtf8(text),
@@ -120,6 +133,55 @@ FileResult QtPlatform::appendFile(const std::string& path, const std::string& by
     const qint64 size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.flush())
         return failure(QStringLiteral("Cannot write file"), file.fileName(), file.errorString());
+    return {};
+}
+
+TWhoami* QtPlatform::nameDialog() const {
+    return m_whoami.data();
+}
+
+void QtPlatform::copyToClipboard(const Picture& picture) {
+    QGuiApplication::clipboard()->setImage(toQImage(picture));
+}
+
+std::optional<std::string> QtPlatform::askName(const std::string& name) {
+    m_whoami->setName(fromUtf8(name));
+    if (!m_whoami->ask())
+        return std::nullopt;
+    return m_whoami->name().toStdString();
+}
+
+std::optional<int> QtPlatform::choosePrinter() {
+    // Made on first use: finding the printers can take a moment. High resolution: the page's
+    // pixels are the printer's own.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    bool chosen = false;
+    if (m_printerSetup) {
+        chosen = m_printerSetup(*m_printer);
+    } else {
+        QPrintDialog dialog(m_printer.get(), m_window);
+        chosen = dialog.exec() == QDialog::Accepted;
+    }
+    if (!chosen)
+        return std::nullopt;
+    return m_printer->width();
+}
+
+FileResult QtPlatform::printPage(const PrintedPage& page) {
+    if (!m_printer)
+        return {false, "No printer has been chosen."};
+    QPainter painter;
+    if (!painter.begin(m_printer.get())) {
+        const QString file = m_printer->outputFileName();
+        return {false, file.isEmpty() ? std::string("The printer could not start the page.")
+                                      : failure(QStringLiteral("Cannot print to file"), file,
+                                                QStringLiteral("it cannot be written"))
+                                            .error};
+    }
+    paintPage(painter, page);
+    if (!painter.end())
+        return {false, "The printer could not finish the page."};
     return {};
 }
 

@@ -2,17 +2,29 @@
 
 #include "app/platform.h"
 
+#include <QPointer>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QPrinter;
 class QWidget;
 
 namespace voltaro {
 
+class TWhoami;
+
 // The outside world through Qt: message boxes titled "Voltaro" over the main window, file
-// dialogs, and files (a replaced file is written beside the old one and swapped in at once).
+// dialogs, files (a replaced file is written beside the old one and swapped in at once), the
+// clipboard, the name dialog `TWhoami` (made with the platform, at start-up) and the printer.
 class QtPlatform : public Platform {
 public:
+    // Sets the printer up in place of the print dialog: true to print.
+    using PrinterSetup = std::function<bool(QPrinter& printer)>;
+
     explicit QtPlatform(QWidget* window);
+    ~QtPlatform() override;
 
     bool confirm(const std::string& text) override;
     void warning(const std::string& text) override;
@@ -27,6 +39,15 @@ public:
     FileResult replaceFile(const std::string& path, const std::string& bytes) override;
     FileResult appendFile(const std::string& path, const std::string& bytes) override;
 
+    void copyToClipboard(const Picture& picture) override;
+    std::optional<std::string> askName(const std::string& name) override;
+    std::optional<int> choosePrinter() override;
+    FileResult printPage(const PrintedPage& page) override;
+
+    // Replaces the print dialog, as the tests do to print into a PDF file.
+    void setPrinterSetup(PrinterSetup setup) { m_printerSetup = std::move(setup); }
+    TWhoami* nameDialog() const;
+
     // "circuits(*.cir)|*.cir|all(*.*)|*.*" as the name filters of a Qt file dialog.
     static QStringList nameFilters(const std::string& filter);
 
@@ -34,6 +55,9 @@ private:
     std::optional<std::string> runFileDialog(const FileDialogOptions& options, bool save);
 
     QWidget* m_window;
+    QPointer<TWhoami> m_whoami;          // a child of the window when there is one
+    std::unique_ptr<QPrinter> m_printer; // kept, so that the print dialog remembers its choices
+    PrinterSetup m_printerSetup;
 };
 
 } // namespace voltaro

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,6 +44,23 @@ void fillBackground(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
+
+// A frame drawn as a dotted black rectangle along its edges, with a clear inside: what lies
+// under it shows through.
+class DottedFrame : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (width() <= 0 || height() <= 0)
+            return;
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 } // namespace
 
@@ -96,13 +114,10 @@ QWidget* WidgetMirror::create(WidgetId id, QWidget* parent) {
     case WidgetKind::Image:
         w = new PictureWidget(design.width, design.height, parent);
         break;
-    case WidgetKind::Frame: {
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-        w = frame;
+    case WidgetKind::Frame:
+        w = new DottedFrame(parent);
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
         break;
-    }
     }
     w->setObjectName(QString::fromLatin1(design.name));
     w->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "view/canvas.h"
 
+#include <algorithm>
+
 namespace voltaro {
 
 void Canvas::polyline(const std::vector<Point>& points) {
@@ -8,6 +10,14 @@ void Canvas::polyline(const std::vector<Point>& points) {
     moveTo(points.front());
     for (std::size_t i = 1; i < points.size(); ++i)
         lineTo(points[i]);
+}
+
+Picture NullCanvas::copyRect(int, int, int width, int height) {
+    Picture picture;
+    picture.width = std::max(width, 0);
+    picture.height = std::max(height, 0);
+    picture.pixels.assign(static_cast<std::size_t>(picture.width) * picture.height, Colour::White);
+    return picture;
 }
 
 } // namespace voltaro

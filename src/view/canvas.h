@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/colour.h"
+#include "view/picture.h"
 #include "view/point.h"
 
 #include <string>
@@ -9,13 +10,7 @@
 namespace voltaro {
 
 // A small picture copied onto the board pixel for pixel, such as the ohm sign.
-struct SmallPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<Rgb> pixels; // row by row, top to bottom
-
-    Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
+using SmallPicture = Picture;
 
 // The drawing surface of the board. It keeps its drawing state (pen, brush, bold style, the
 // current position) from one paint to the next, as the board's canvas does for the whole run:
@@ -60,6 +55,9 @@ public:
     // Width in pixels of the text in the board font, regular or bold.
     virtual int textWidth(const std::string& text, bool bold) const = 0;
     virtual void blit(Point topLeft, const SmallPicture& picture) = 0;
+    // The pixels of a rectangle of the picture as they are now, pixel for pixel; pixels outside
+    // the picture read as white.
+    virtual Picture copyRect(int left, int top, int width, int height) = 0;
 
     // Ends a run of drawing: whatever the canvas buffered reaches the picture. Drawing may go
     // on afterwards.
@@ -89,6 +87,7 @@ public:
         return static_cast<int>(text.size()) * 6;
     }
     void blit(Point, const SmallPicture&) override {}
+    Picture copyRect(int, int, int width, int height) override;
 
 protected:
     void drawLine(Point, Point) override {}

@@ -1,5 +1,6 @@
 #include "support/recording_canvas.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace voltaro::test {
@@ -51,6 +52,30 @@ void RecordingCanvas::blit(Point topLeft, const SmallPicture& picture) {
     p.from = topLeft;
     p.picture = &picture;
     drawn.push_back(p);
+}
+
+Rgb RecordingCanvas::patternAt(int x, int y) {
+    if (x < 0 || y < 0 || x >= kBoardWidth || y >= kBoardHeight)
+        return Colour::White;
+    return {std::uint8_t(x % 256), std::uint8_t(y % 256), std::uint8_t((x / 256) * 16 + y / 256)};
+}
+
+Picture RecordingCanvas::copyRect(int left, int top, int width, int height) {
+    Picture picture;
+    picture.width = std::max(width, 0);
+    picture.height = std::max(height, 0);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            picture.pixels.push_back(patternAt(left + x, top + y));
+    return picture;
+}
+
+std::string RecordingCanvas::differenceFromPattern(const Picture& picture, int left, int top) {
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (picture.at(x, y) != patternAt(left + x, top + y))
+                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return {};
 }
 
 std::vector<RecordingCanvas::Primitive> RecordingCanvas::all(Kind kind) const {

@@ -34,6 +34,14 @@ public:
     void text(Point topLeft, const std::string& text) override;
     int textWidth(const std::string& text, bool bold) const override;
     void blit(Point topLeft, const SmallPicture& picture) override;
+    // Reads back the pattern of patternAt(); keeps nothing.
+    Picture copyRect(int left, int top, int width, int height) override;
+    // What the recording canvas holds at a pixel: a colour made from its coordinates, so that a
+    // copy shows which pixels it was taken from; white outside the board.
+    static Rgb patternAt(int x, int y);
+    // Where a picture first differs from the pattern read from (left, top) on, as "pixel (x, y)";
+    // empty when it does not.
+    static std::string differenceFromPattern(const Picture& picture, int left, int top);
 
     std::vector<Primitive> all(Kind kind) const;
     // Lines in one colour, and of one width when `penWidth` is above 0.

@@ -76,4 +76,25 @@ FileResult ScriptedPlatform::appendFile(const std::string& path, const std::stri
     return {};
 }
 
+void ScriptedPlatform::copyToClipboard(const Picture& picture) {
+    clipboard.push_back(picture);
+}
+
+std::optional<std::string> ScriptedPlatform::askName(const std::string& name) {
+    nameDialogs.push_back(name);
+    return takeFront(nameAnswers);
+}
+
+std::optional<int> ScriptedPlatform::choosePrinter() {
+    ++printDialogs;
+    return takeFront(printerAnswers);
+}
+
+FileResult ScriptedPlatform::printPage(const PrintedPage& page) {
+    if (printFailure)
+        return {false, *printFailure};
+    printedPages.push_back(page);
+    return {};
+}
+
 } // namespace voltaro::test

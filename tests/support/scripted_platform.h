@@ -18,6 +18,10 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
+    // The name dialog: an empty queue closes it without "Ok". The print dialog: the printable
+    // width of the page; an empty queue cancels.
+    std::deque<std::optional<std::string>> nameAnswers;
+    std::deque<std::optional<int>> printerAnswers;
     std::string workingDirectory = "/pupil";
 
     // What the program said, in order.
@@ -27,6 +31,11 @@ public:
     std::vector<std::string> abouts;
     std::vector<FileDialogOptions> openDialogs;
     std::vector<FileDialogOptions> saveDialogs;
+    std::vector<std::string> nameDialogs; // the name each one was prefilled with
+    int printDialogs = 0;
+    std::vector<Picture> clipboard; // every picture put there, the last one last
+    std::vector<PrintedPage> printedPages;
+    std::optional<std::string> printFailure; // when set, printing fails with this reason
 
     // The files. A path in `unreadable` cannot be read; a write to a path in `failWrites`
     // fails with that reason after keeping `failAfterBytes` bytes of what was written.
@@ -45,6 +54,10 @@ public:
     ReadResult readFile(const std::string& path) override;
     FileResult replaceFile(const std::string& path, const std::string& bytes) override;
     FileResult appendFile(const std::string& path, const std::string& bytes) override;
+    void copyToClipboard(const Picture& picture) override;
+    std::optional<std::string> askName(const std::string& name) override;
+    std::optional<int> choosePrinter() override;
+    FileResult printPage(const PrintedPage& page) override;
 
     // Every message box shown, of any kind.
     std::size_t messageCount() const {

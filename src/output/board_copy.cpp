@@ -1,0 +1,80 @@
+#include "output/board_copy.h"
+
+#include "app/platform.h"
+#include "app/workbench.h"
+#include "view/canvas.h"
+#include "view/point.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace voltaro {
+
+namespace {
+
+// Without a board the copies are blank, as large as the board would be.
+Picture copyFromBoard(Workbench& bench, int left, int top, int width, int height) {
+    NullCanvas noBoard;
+    Canvas& board = bench.canvas ? *bench.canvas : noBoard;
+    return board.copyRect(left, top, width, height);
+}
+
+void putOnClipboard(Workbench& bench, const Picture& picture) {
+    if (bench.platform)
+        bench.platform->copyToClipboard(picture);
+}
+
+} // namespace
+
+Picture wholeBoard(Workbench& bench) {
+    const int width = bench.canvas ? bench.canvas->width() : kBoardWidth;
+    const int height = bench.canvas ? bench.canvas->height() : kBoardHeight;
+    return copyFromBoard(bench, 0, 0, width, height);
+}
+
+void Copy1Click(Workbench& bench, MenuId) {
+    putOnClipboard(bench, wholeBoard(bench));
+}
+
+void CopySelect1Click(Workbench& bench, MenuId) {
+    MenuEntry& entry = bench.menu(MenuId::CopySelect1);
+    entry.checked = !entry.checked;
+}
+
+void startCopySelection(Workbench& bench, int x, int y) {
+    OutputState& out = bench.output;
+    out.X0 = out.X1 = x;
+    out.Y0 = out.Y1 = y;
+    Widget& frame = bench.widget(WidgetId::copyshape);
+    frame.left = kBoardOriginX + x;
+    frame.top = kBoardOriginY + y;
+    frame.width = 0;
+    frame.height = 0;
+    frame.visible = bench.menu(MenuId::CopySelect1).checked;
+}
+
+void dragCopySelection(Workbench& bench, int x, int y) {
+    if (!bench.ui.mouseHeld || !bench.menu(MenuId::CopySelect1).checked)
+        return;
+    OutputState& out = bench.output;
+    // The mouse may leave the board while it is held; the frame stays on the picture.
+    out.X1 = std::clamp(x, 0, kBoardWidth);
+    out.Y1 = std::clamp(y, 0, kBoardHeight);
+    Widget& frame = bench.widget(WidgetId::copyshape);
+    frame.left = kBoardOriginX + std::min(out.X0, out.X1);
+    frame.top = kBoardOriginY + std::min(out.Y0, out.Y1);
+    frame.width = std::abs(out.X0 - out.X1);
+    frame.height = std::abs(out.Y0 - out.Y1);
+}
+
+void finishCopySelection(Workbench& bench) {
+    Widget& frame = bench.widget(WidgetId::copyshape);
+    if (!frame.visible)
+        return;
+    bench.output.Image1 = copyFromBoard(bench, frame.left - kBoardOriginX,
+                                        frame.top - kBoardOriginY, frame.width, frame.height);
+    putOnClipboard(bench, bench.output.Image1);
+    frame.visible = false;
+}
+
+} // namespace voltaro

@@ -1,0 +1,21 @@
+#include "qt/page_painter.h"
+
+#include "qt/qt_picture.h"
+
+#include <QPainter>
+
+namespace voltaro {
+
+void paintPage(QPainter& painter, const PrintedPage& page) {
+    painter.setPen(Qt::black);
+    const int ascent = painter.fontMetrics().ascent(); // from the top of a line to its baseline
+    for (const PageText& line : page.texts)
+        painter.drawText(QPoint(line.x, line.y + ascent), QString::fromStdString(line.text));
+    if (const std::optional<PageImage>& image = page.image) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRect(image->x, image->y, image->width, image->height),
+                          toQImage(image->picture));
+    }
+}
+
+} // namespace voltaro

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "output/printed_page.h"
+
+class QPainter;
+
+namespace voltaro {
+
+// Draws a page onto a painter opened on the printer (or any device): texts in the painter's
+// font with their top-left corner at the given point, the picture stretched without smoothing,
+// so that every pixel becomes a block of its colour.
+void paintPage(QPainter& painter, const PrintedPage& page);
+
+} // namespace voltaro
