@@ -12,7 +12,9 @@ void paintPage(QPainter& painter, const PrintedPage& page) {
     for (const PageText& line : page.texts)
         painter.drawText(QPoint(line.x, line.y + ascent), QString::fromStdString(line.text));
     if (const std::optional<PageImage>& image = page.image) {
+        // No smoothing, and no lossy compression where the device would choose it (a PDF).
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setRenderHint(QPainter::LosslessImageRendering, true);
         painter.drawImage(QRect(image->x, image->y, image->width, image->height),
                           toQImage(image->picture));
     }

@@ -82,6 +82,7 @@ bool TWhoami::ask() {
 
 void TWhoami::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    activateWindow();
     m_name->setFocus(Qt::ActiveWindowFocusReason);
     m_name->selectAll();
 }

@@ -8,10 +8,11 @@ int runQtPlatformTest(int, char**);
 int runWidgetMirrorTest(int, char**);
 int runMeterWindowTest(int, char**);
 int runStepArrowsTest(int, char**);
+int runPrintCopyTest(int, char**);
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {runWindowTest, runBoardPanelTest, runMenusTest,
                                           runBuildingTest, runQtPlatformTest, runWidgetMirrorTest,
-                                          runMeterWindowTest, runStepArrowsTest});
+                                          runMeterWindowTest, runStepArrowsTest, runPrintCopyTest});
 }

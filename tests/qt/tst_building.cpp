@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 
 using namespace voltaro;
+using voltaro::test::sendMouse;
 using voltaro::test::WindowDriver;
 
 namespace {
@@ -27,12 +28,6 @@ int changedPixelsAround(const QImage& before, const QImage& after, QPoint centre
 
 QPoint anchorOf(const Marker& m) {
     return QPoint(m.anchorX(), m.anchorY());
-}
-
-void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, to->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(to, &event);
 }
 
 } // namespace

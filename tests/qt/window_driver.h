@@ -6,13 +6,22 @@
 #include "view/canvas.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPoint>
 #include <QTest>
 
 #include <memory>
 
 namespace voltaro::test {
+
+// A mouse event of the left button with the buttons `held`, as a drag delivers it.
+inline void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, to->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
 
 // A fresh main window on a scripted platform, shown offscreen. Popups are recorded instead of
 // put on the screen; an entry is chosen by triggering its action, as a click on it does.
