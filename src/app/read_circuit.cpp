@@ -1,3 +1,5 @@
+#include "app/read_circuit.h"
+
 #include "app/operations.h"
 #include "app/platform.h"
 #include "app/workbench.h"
@@ -84,7 +86,7 @@ void layOutFromHandles(Workbench& bench) {
 
 } // namespace
 
-void cirbt(Workbench& bench) {
+std::optional<std::string> readCurrentCircuit(Workbench& bench) {
     showStepArrows(bench);
     playbt(bench);
     resistrestbt(bench);
@@ -93,16 +95,28 @@ void cirbt(Workbench& bench) {
     const DescriptionReading reading = readDescription(bench.circuits.chunks[current]);
     applyHeader(bench, reading);
     storeCircuitData(reading, bench.model.tables, bench.model.markers);
-    if (reading.error) {
-        if (bench.platform)
-            bench.platform->error(reading.error->message);
-        return;
-    }
+    if (reading.error)
+        return reading.error->message;
     const bool unlocked = bench.menu(MenuId::Options1).enabled;
     for (MenuId entry : {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2})
         bench.menu(entry).enabled = unlocked;
     layOutFromHandles(bench);
     bench.widget(WidgetId::Savepl).visible = false;
+    return std::nullopt;
+}
+
+std::optional<std::string> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
+                                                   int number) {
+    startUp(bench);
+    bench.circuits = list;
+    bench.circuits.current = number;
+    return readCurrentCircuit(bench);
+}
+
+void cirbt(Workbench& bench) {
+    const std::optional<std::string> error = readCurrentCircuit(bench);
+    if (error && bench.platform)
+        bench.platform->error(*error);
 }
 
 } // namespace voltaro

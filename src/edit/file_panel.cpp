@@ -17,7 +17,6 @@ constexpr int kNewFile = 0;
 constexpr int kAddToFile = 1;
 
 const char* const kChooseFilePrompt = "Click load to choose a file!";
-const char* const kNotProperFile = "This was not a proper file!";
 
 // The folder part of a path, where the next dialog starts.
 std::string folderOf(const std::string& path) {
@@ -79,7 +78,7 @@ void load(Workbench& bench) {
     bench.widget(WidgetId::yngb).visible = false;
     if (!explanation.proper) {
         box.lines = {kChooseFilePrompt};
-        bench.platform->warning(kNotProperFile);
+        bench.platform->warning(kNotProperFileMessage);
         return;
     }
     bench.files.openedFile = *path;
@@ -143,7 +142,7 @@ void ybtClick(Workbench& bench, WidgetId) {
     const FileExplanation explanation = readExplanation(*lines);
     if (!explanation.proper) {
         showChooseFilePrompt(bench);
-        bench.platform->warning(kNotProperFile);
+        bench.platform->warning(kNotProperFileMessage);
         return;
     }
     resistrestbt(bench);

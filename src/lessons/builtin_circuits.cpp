@@ -211,4 +211,20 @@ const Worksheet* worksheetFor(MenuId entry) {
     return nullptr;
 }
 
+std::vector<MenuId> builtinEntries() {
+    std::vector<MenuId> entries;
+    for (const Lesson& lesson : builtinLessons())
+        entries.push_back(lesson.entry);
+    for (const Worksheet& sheet : builtinWorksheets())
+        entries.push_back(sheet.entry);
+    return entries;
+}
+
+std::optional<MenuId> builtinByName(const std::string& name) {
+    for (MenuId entry : builtinEntries())
+        if (plainCaption(entry) == name)
+            return entry;
+    return std::nullopt;
+}
+
 } // namespace voltaro

@@ -2,6 +2,7 @@
 
 #include "model/menus.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,10 @@ const std::vector<Worksheet>& builtinWorksheets();
 
 const Lesson* lessonFor(MenuId entry);
 const Worksheet* worksheetFor(MenuId entry);
+
+// The menu entries of every lesson and worksheet, in menu order.
+std::vector<MenuId> builtinEntries();
+// The entry of the lesson or worksheet whose caption, read without its "&", is `name`.
+std::optional<MenuId> builtinByName(const std::string& name);
 
 } // namespace voltaro

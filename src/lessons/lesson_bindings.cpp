@@ -11,10 +11,8 @@ namespace voltaro {
 const std::vector<MenuBinding>& lessonMenuBindings() {
     static const std::vector<MenuBinding> bindings = [] {
         std::vector<MenuBinding> b;
-        for (const Lesson& lesson : builtinLessons())
-            b.push_back({lesson.entry, openLesson});
-        for (const Worksheet& sheet : builtinWorksheets())
-            b.push_back({sheet.entry, openWorksheet});
+        for (MenuId entry : builtinEntries())
+            b.push_back({entry, lessonFor(entry) ? openLesson : openWorksheet});
         return b;
     }();
     return bindings;

@@ -7,6 +7,8 @@ namespace voltaro {
 
 // The line between a file's explanation text and its circuits.
 constexpr const char* kCircuitDataMarker = "START CIRCUIT DATA";
+// The warning for a file that is not proper.
+constexpr const char* kNotProperFileMessage = "This was not a proper file!";
 
 // The explanation part of a .cir file, read up to the marker line. A file is proper when the
 // marker is followed by at least one circuit, a run of lines closed by a line ending in "*".

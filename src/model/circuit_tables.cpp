@@ -18,4 +18,15 @@ int branchesInUse(const CircuitTables& tables, int side, int lane, int block) {
     return n;
 }
 
+std::vector<SlotAddress> elementsInWalkOrder(const CircuitTables& tables) {
+    std::vector<SlotAddress> addresses;
+    for (int side = 1; side <= kSides; ++side)
+        for (int lane = 1; lane <= kLanes; ++lane)
+            for (int block = 1; block <= tables.blocksInUse(side, lane); ++block)
+                for (int branch = 1; branch <= kBranches; ++branch)
+                    for (int p = 1; p <= tables.elementsInUse(side, lane, block, branch); ++p)
+                        addresses.push_back({side, lane, block, branch, p});
+    return addresses;
+}
+
 } // namespace voltaro

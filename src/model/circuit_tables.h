@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace voltaro {
 
@@ -96,5 +97,9 @@ struct CircuitTables {
 int lanesInUse(const CircuitTables& tables, int side);
 // Number of branches of a block in use (element count not 0).
 int branchesInUse(const CircuitTables& tables, int side, int lane, int block);
+
+// The address of every element in use (positions 1..count of every branch in use, in the blocks
+// in use) of all four sides, in the walk order: side, lane, block, branch, position.
+std::vector<SlotAddress> elementsInWalkOrder(const CircuitTables& tables);
 
 } // namespace voltaro

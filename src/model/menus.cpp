@@ -189,6 +189,17 @@ bool isSeparator(MenuId id) {
     return std::string(menuDesign(id).caption) == "-";
 }
 
+std::string plainCaption(MenuId id) {
+    const std::string caption = menuDesign(id).caption;
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size())
+            break;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 Menus makeDesignMenus() {
     Menus menus;
     for (const MenuDesign& d : kDesign) {

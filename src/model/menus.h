@@ -169,6 +169,9 @@ const std::vector<MenuId>& menuChildren(MenuId id);
 // The top-level entries of the main menu, in their order.
 const std::vector<MenuId>& mainMenuEntries();
 bool isSeparator(MenuId id);
+// The design caption as it reads on the screen: each "&" that marks the accelerator dropped,
+// "&&" kept as one "&".
+std::string plainCaption(MenuId id);
 
 struct Menus {
     std::array<MenuEntry, kMenuCount> entries{};

@@ -33,6 +33,22 @@ FileResult failure(const QString& what, const QString& path, const QString& reas
 
 } // namespace
 
+ReadResult readWholeFile(const std::string& path) {
+    QFile file(fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {
+            false,
+            {},
+            failure(QStringLiteral("Cannot open file"), file.fileName(), file.errorString()).error};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {
+            false,
+            {},
+            failure(QStringLiteral("Cannot read file"), file.fileName(), file.errorString()).error};
+    return {true, bytes.toStdString(), {}};
+}
+
 QtPlatform::QtPlatform(QWidget* window) : m_window(window), m_whoami(new TWhoami(window)) {}
 
 QtPlatform::~QtPlatform() {
@@ -96,19 +112,7 @@ std::string QtPlatform::currentDirectory() {
 }
 
 ReadResult QtPlatform::readFile(const std::string& path) {
-    QFile file(fromUtf8(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return {
-            false,
-            {},
-            failure(QStringLiteral("Cannot open file"), file.fileName(), file.errorString()).error};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {
-            false,
-            {},
-            failure(QStringLiteral("Cannot read file"), file.fileName(), file.errorString()).error};
-    return {true, bytes.toStdString(), {}};
+    return readWholeFile(path);
 }
 
 FileResult QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {

@@ -15,6 +15,9 @@ namespace voltaro {
 
 class TWhoami;
 
+// The whole of a file's bytes, or why it could not be opened or read.
+ReadResult readWholeFile(const std::string& path);
+
 // The outside world through Qt: message boxes titled "Voltaro" over the main window, file
 // dialogs, files (a replaced file is written beside the old one and swapped in at once), the
 // clipboard, the name dialog `TWhoami` (made with the platform, at start-up) and the printer.

@@ -32,6 +32,17 @@ ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool
     return label;
 }
 
+std::array<std::string, kSlots + 1> loadLabelNames(const CircuitTables& tables) {
+    std::array<std::string, kSlots + 1> names;
+    LabelCounters counters;
+    for (const SlotAddress& at : elementsInWalkOrder(tables))
+        if (at.side != kHiddenSide) {
+            const int slot = slotNumber(at);
+            names[slot] = elementLabel(tables.record(slot), false, true, counters).name;
+        }
+    return names;
+}
+
 void drawElementLabel(Canvas& canvas, int side, const Marker& first, const Marker& next,
                       const ElementLabel& label) {
     // The ohm sign is placed by the width of the text in bold, whatever the board font's style.

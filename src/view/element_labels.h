@@ -4,6 +4,7 @@
 #include "model/markers.h"
 #include "view/canvas.h"
 
+#include <array>
 #include <string>
 
 namespace voltaro {
@@ -26,6 +27,11 @@ struct ElementLabel {
 // option is on, get no label and are not counted.
 ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool labelLoads,
                           LabelCounters& counters);
+
+// The names that "Label loads" gives the elements in use, by slot number ("" for none): counted
+// across sides 1, 2 and 4 in the order the board paints them. Wires, the hidden side and slots
+// not in use have no name.
+std::array<std::string, kSlots + 1> loadLabelNames(const CircuitTables& tables);
 
 // Writes a label between the slot markers `first` and `next` of its element (their raw Left and
 // Top taken as picture pixels): on one line beside a horizontal side, the value under the name
