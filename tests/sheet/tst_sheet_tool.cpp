@@ -1,0 +1,264 @@
+#include "lessons/builtin_circuits.h"
+#include "model/numbers.h"
+#include "qt/picture_widget.h"
+#include "qt/window_driver.h"
+#include "support/compare.h"
+#include "support/test_runner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace voltaro;
+
+namespace {
+
+// What one run of the tool gave.
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QString err;
+
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+    QJsonArray circuits() const { return json().value("circuits").toArray(); }
+};
+
+Run runTool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QCoreApplication::applicationDirPath() + "/voltaro-sheet", arguments);
+    Run run;
+    if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = tool.exitCode();
+    run.out = tool.readAllStandardOutput();
+    run.err = QString::fromUtf8(tool.readAllStandardError());
+    return run;
+}
+
+// A .cir file of the given circuits (each its lines), after one line of explanation.
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QStringList& circuits) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("A test file\r\nSTART CIRCUIT DATA\r\n");
+    file.write(circuits.join("\r\n\r\n").toUtf8() + "\r\n");
+    return path;
+}
+
+// Circuit 1 of "Series #1" (resistors of 3, 5 and 2 ohms on 20 V), with other values for the
+// top and the right resistor.
+QString seriesCircuit(const QString& top = QStringLiteral("3.00"),
+                      const QString& right = QStringLiteral("5.00")) {
+    return "1 220 100 220 300 2 10 2 1 3 1 1 1 0 0 1 0 0 1 0 0 1 0 0 1 0 0 0 " + top +
+           " 1 0 0\r\n1 0 0 0 " + right + " 1 0 0 1 1 0 1 1.00 0 0 0 1 0 0 0 2.00 1 0 0 *";
+}
+
+QJsonObject elementAt(const QJsonObject& circuit, int slot) {
+    for (const QJsonValue& e : circuit.value("elements").toArray())
+        if (e.toObject().value("slot").toInt() == slot)
+            return e.toObject();
+    return {};
+}
+
+// The board as the window shows it after the pupil opened the entry, pressed Ok and stepped
+// on to circuit `number`.
+QImage windowBoard(const char* entry, int number) {
+    test::WindowDriver w;
+    w.choose(entry);
+    QTest::mouseClick(w.window.findChild<QPushButton*>("okdokeybt"), Qt::LeftButton);
+    auto* arrows = w.window.findChild<PictureWidget*>("cirplayim");
+    for (int n = 1; n < number; ++n)
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(60, 12)); // "next"
+    return w.picture().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+// voltaro-sheet run as a teacher runs it: answer keys, pictures, worksheets and its failures.
+class SheetToolTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void builtinAnswers_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("circuit");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<double>("voltage");
+        QTest::addColumn<double>("current");
+        // "Short circuit": two bulbs of 5 ohms in series on 3 V, the switch open.
+        QTest::newRow("short circuit, top bulb") << "Short circuit" << 1 << 1 << "L1" << 1.5 << 0.3;
+        QTest::newRow("short circuit, switch") << "Short circuit" << 1 << 109 << "S1" << 1.5 << 0.0;
+        QTest::newRow("short circuit, right bulb")
+            << "Short circuit" << 1 << 113 << "L2" << 1.5 << 0.3;
+        QTest::newRow("series #1, circuit 3") << "Series #1" << 3 << 1 << "R1" << 4.0 << 2.0;
+    }
+    void builtinAnswers() {
+        QFETCH(QString, name);
+        QFETCH(int, circuit);
+        const Run run = runTool({"--builtin", name});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.json().value("source").toString(), name);
+        const QJsonObject c = run.circuits().at(circuit - 1).toObject();
+        QCOMPARE(c.value("number").toInt(), circuit);
+        QFETCH(int, slot);
+        const QJsonObject e = elementAt(c, slot);
+        QFETCH(QString, label);
+        QCOMPARE(e.value("label").toString(), label);
+        QFETCH(double, voltage);
+        QFETCH(double, current);
+        VOLTARO_COMPARE_NEAR(e.value("voltage").toDouble(), voltage, 1e-12);
+        VOLTARO_COMPARE_NEAR(e.value("current").toDouble(), current, 1e-12);
+        VOLTARO_COMPARE_NEAR(e.value("power").toDouble(), voltage * current, 1e-12);
+    }
+
+    void everyBuiltinReads() {
+        const Run list = runTool({"--list-builtin"});
+        QCOMPARE(list.status, 0);
+        const QStringList names = QString::fromUtf8(list.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(names.size(), qsizetype(builtinEntries().size()));
+        for (const char* name : {"One light", "Series #1", "Combo Circuit #2"})
+            QVERIFY2(names.contains(name), name);
+        for (const QString& name : names) {
+            const Run run = runTool({"--builtin", name});
+            QVERIFY2(run.status == 0, qPrintable(name + ": " + run.err));
+            for (const QJsonValue& c : run.circuits())
+                QVERIFY2(c.toObject().value("elements").toArray().size() >= 4, qPrintable(name));
+        }
+    }
+
+    void malformedSecondCircuit() {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "two.cir", {seriesCircuit(), seriesCircuit("five")});
+        const Run run = runTool({path});
+        QCOMPARE(run.status, 1);
+        const QJsonObject first = run.circuits().at(0).toObject();
+        QCOMPARE(first.value("total_current").toDouble(), 2.0);
+        QCOMPARE(first.value("total_resistance").toDouble(), 10.0);
+        QCOMPARE(first.value("supply_voltage").toDouble(), 20.0);
+        QCOMPARE(first.value("elements").toArray().size(), 4);
+        const QJsonObject second = run.circuits().at(1).toObject();
+        QCOMPARE(second.keys(), QStringList({"error", "number"}));
+        QCOMPARE(second.value("error").toString().toStdString(), invalidRealMessage("five"));
+        QCOMPARE(run.json().value("explanation").toArray(), QJsonArray({"A test file"}));
+    }
+
+    // Only extreme resistances make values that are not numbers: they are written as null.
+    void valuesThatAreNotNumbersAreNull() {
+        QTemporaryDir dir;
+        const Run run =
+            runTool({writeFile(dir, "extreme.cir", {seriesCircuit("-1e308", "-1e308")})});
+        QCOMPARE(run.status, 0);
+        const QJsonObject c = run.circuits().at(0).toObject();
+        QVERIFY2(c.value("total_resistance").isNull(), run.out.constData());
+        QCOMPARE(elementAt(c, 1).value("resistance").toDouble(), -1e308);
+    }
+
+    void csvHoldsTheJsonFields() {
+        const QJsonArray elements = runTool({"--builtin", "Short circuit"})
+                                        .circuits()
+                                        .at(0)
+                                        .toObject()["elements"]
+                                        .toArray();
+        const Run csv = runTool({"--csv", "--builtin", "Short circuit"});
+        QCOMPARE(csv.status, 0);
+        const QStringList lines = QString::fromUtf8(csv.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), elements.size() + 1);
+        const QStringList header = lines[0].split(',');
+        QCOMPARE(header.at(0), QStringLiteral("circuit"));
+        for (qsizetype row = 1; row < lines.size(); ++row) {
+            const QStringList cells = lines[row].split(',');
+            const QJsonObject e = elements.at(row - 1).toObject();
+            QCOMPARE(cells.size(), header.size());
+            for (qsizetype i = 1; i < header.size(); ++i)
+                QCOMPARE(cells[i], e.value(header[i]).toVariant().toString());
+        }
+    }
+
+    void pngIsTheBoardTheWindowShows_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("circuit");
+        QTest::newRow("lesson") << "Short circuit"
+                                << "Shortcircuit1" << 1;
+        QTest::newRow("worksheet, stepped on") << "Parallel #1"
+                                               << "Parallel11" << 3;
+    }
+    void pngIsTheBoardTheWindowShows() {
+        QFETCH(QString, name);
+        QFETCH(int, circuit);
+        QTemporaryDir dir;
+        const Run run = runTool({"--png", dir.path(), "--builtin", name});
+        QCOMPARE(run.status, 0);
+        const QImage png(dir.filePath(QStringLiteral("circuit-%1.png").arg(circuit)));
+        QCOMPARE(png.size(), QSize(770, 528));
+        QFETCH(QString, entry);
+        QVERIFY2(png.convertToFormat(QImage::Format_RGB32) ==
+                     windowBoard(entry.toLatin1().constData(), circuit),
+                 "the picture written differs from the board the window shows");
+    }
+
+    void worksheetWithAnswers() {
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        if (pdfinfo.isEmpty())
+            QSKIP("poppler's pdfinfo is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("series.pdf");
+        QCOMPARE(runTool({"--pdf", pdf, "--answers", "--builtin", "Series #1"}).status, 0);
+        QProcess info;
+        info.start(pdfinfo, {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY2(info.readAllStandardOutput().contains("Pages:           8"),
+                 "a page and an answer page for each of the four circuits");
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString usage = QStringLiteral("Usage: voltaro-sheet");
+        QTest::newRow("nothing to read") << QStringList() << 64 << usage;
+        QTest::newRow("unknown option") << QStringList{"--colour", "a.cir"} << 64 << usage;
+        QTest::newRow("two formats") << QStringList{"--csv", "--text", "a.cir"} << 64 << usage;
+        QTest::newRow("answers without pdf") << QStringList{"--answers", "a.cir"} << 64 << usage;
+        QTest::newRow("circuit 0") << QStringList{"--circuit", "0", "a.cir"} << 64 << usage;
+        QTest::newRow("circuit past the set")
+            << QStringList{"--circuit", "5", "--builtin", "Series #1"} << 64 << "holds 4 circuits";
+        QTest::newRow("file and built-in")
+            << QStringList{"--builtin", "Series #1", "a.cir"} << 64 << usage;
+        QTest::newRow("unknown built-in") << QStringList{"--builtin", "Series #9"} << 64 << usage;
+        QTest::newRow("not a proper file")
+            << QStringList{"improper.cir"} << 2 << "This was not a proper file!";
+        QTest::newRow("missing file") << QStringList{"missing.cir"} << 2 << "missing.cir";
+        QTest::newRow("pdf not writable")
+            << QStringList{"--pdf", "no/such/folder/x.pdf", "--builtin", "Series #1"} << 2
+            << "cannot write";
+    }
+    void refusals() {
+        QTemporaryDir dir;
+        QFile improper(dir.filePath("improper.cir"));
+        QVERIFY(improper.open(QIODevice::WriteOnly));
+        improper.write("An explanation without circuits\r\nSTART CIRCUIT DATA\r\n");
+        improper.close();
+        QFETCH(QStringList, arguments);
+        for (QString& a : arguments)
+            if (a.endsWith(".cir") || a.endsWith(".pdf"))
+                a = dir.filePath(a);
+        const Run run = runTool(arguments);
+        QFETCH(int, status);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.out.isEmpty(), "nothing on standard output");
+        QFETCH(QString, message);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    }
+};
+
+VOLTARO_TEST_CLASS(SheetToolTest)
+#include "tst_sheet_tool.moc"

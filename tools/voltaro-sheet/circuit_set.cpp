@@ -1,0 +1,71 @@
+#include "circuit_set.h"
+
+#include "app/dispatch.h"
+#include "app/workbench.h"
+#include "lessons/builtin_circuits.h"
+#include "model/circuit_file.h"
+#include "model/text_lines.h"
+#include "qt/qt_platform.h"
+
+#include <QFileInfo>
+
+namespace voltaro::sheet {
+
+namespace {
+
+QStringList toQStringList(const std::vector<std::string>& lines) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+SetOpening failed(const QString& error, ExitStatus status) {
+    return {std::nullopt, error, status};
+}
+
+} // namespace
+
+SetOpening openFileSet(const QString& path) {
+    ReadResult read = readWholeFile(path.toStdString());
+    if (!read.ok)
+        return failed(QString::fromStdString(read.error), kInputFailed);
+    const std::vector<std::string> lines = splitLines(decodeFileText(std::move(read.bytes)));
+    const FileExplanation explanation = readExplanation(lines);
+    if (!explanation.proper)
+        return failed(path + QStringLiteral(": ") + QString::fromLatin1(kNotProperFileMessage),
+                      kInputFailed);
+    CircuitSet set;
+    set.source = path;
+    set.title = QFileInfo(path).fileName();
+    set.explanation = toQStringList(explanation.lines);
+    set.truncated = loadCircuits(set.list, lines, explanation.dataStart).truncated;
+    return {std::move(set), {}, kAllRead};
+}
+
+SetOpening openBuiltinSet(const QString& name) {
+    const std::optional<MenuId> entry = builtinByName(name.toStdString());
+    if (!entry)
+        return failed("no lesson or worksheet is called \"" + name +
+                          "\"; --list-builtin shows the names",
+                      kUsageError);
+    // The menu entry's own handler fills the list and the intro panel, as a click on it does.
+    Workbench bench;
+    triggerMenu(bench, *entry);
+    CircuitSet set;
+    set.source = name;
+    set.title = QString::fromStdString(bench.circuits.setName);
+    set.explanation = toQStringList(bench.widget(WidgetId::expmem).lines);
+    set.list = bench.circuits;
+    return {std::move(set), {}, kAllRead};
+}
+
+QStringList builtinNames() {
+    QStringList names;
+    for (MenuId entry : builtinEntries())
+        names << QString::fromStdString(plainCaption(entry));
+    return names;
+}
+
+} // namespace voltaro::sheet

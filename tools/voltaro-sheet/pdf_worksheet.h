@@ -1,0 +1,47 @@
+#pragma once
+
+#include "answer_key.h"
+#include "worksheet_table.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QString>
+
+#include <vector>
+
+namespace voltaro::sheet {
+
+// A printable worksheet in a PDF file, A4: per circuit a page with the set's title, the
+// explanation or intro lines, the board and a table to fill in; with answers, a page after it
+// with the totals and the table filled in. A table too long for its page goes on over the next.
+class PdfWorksheet {
+public:
+    PdfWorksheet(const QString& path, const CircuitSet& set, bool answers);
+
+    // Whether the file could be opened for writing.
+    bool isOpen() const { return m_painter.isActive(); }
+    void addCircuit(const CircuitAnswer& circuit, const QImage& board);
+    // Ends the file; false when it could not be written.
+    bool finish();
+
+private:
+    void beginPage();
+    int drawHeading(const QString& subtitle);
+    int drawExplanation(int y);
+    int drawBoard(int y, const QImage& board);
+    int drawParagraph(int y, const QString& text);
+    void drawUnreadable(int y, const CircuitAnswer& circuit);
+    void drawTable(int y, const std::vector<WorksheetRow>& rows, const QString& subtitle);
+    void drawRow(int y, const QStringList& cells, bool header);
+    void addAnswerPage(const CircuitAnswer& circuit);
+    int mm(double millimetres) const;
+
+    QPdfWriter m_writer;
+    QPainter m_painter;
+    const CircuitSet& m_set;
+    bool m_answers;
+    bool m_firstPage = true;
+};
+
+} // namespace voltaro::sheet

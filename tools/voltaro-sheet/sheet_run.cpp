@@ -1,0 +1,116 @@
+#include "sheet_run.h"
+
+#include "answer_key.h"
+#include "json_writer.h"
+#include "model/circuit_list.h"
+#include "pdf_worksheet.h"
+#include "png_export.h"
+#include "table_writers.h"
+
+#include <memory>
+
+namespace voltaro::sheet {
+
+namespace {
+
+const char* const kName = "voltaro-sheet: ";
+
+ExitStatus fail(QTextStream& err, const QString& message, ExitStatus status) {
+    err << kName << message << '\n';
+    if (status == kUsageError)
+        err << '\n' << usageText();
+    return status;
+}
+
+QByteArray keyBytes(const AnswerKey& key, KeyFormat format) {
+    switch (format) {
+    case KeyFormat::Csv:
+        return answerKeyCsv(key).toUtf8();
+    case KeyFormat::Text:
+        return answerKeyText(key).toUtf8();
+    case KeyFormat::Json:
+        break;
+    }
+    return answerKeyJson(key);
+}
+
+// CSV has no place for a circuit that could not be read: its message goes to `err`.
+void reportErrorsBeside(const AnswerKey& key, KeyFormat format, QTextStream& err) {
+    if (format != KeyFormat::Csv)
+        return;
+    for (const CircuitAnswer& c : key.circuits)
+        if (c.error)
+            err << kName << "circuit " << c.number << ": " << *c.error << '\n';
+}
+
+// Every circuit of the set, or the one asked for.
+std::vector<int> circuitNumbers(const SheetOptions& options, int count) {
+    if (options.circuit)
+        return {*options.circuit};
+    std::vector<int> numbers;
+    for (int n = 1; n <= count; ++n)
+        numbers.push_back(n);
+    return numbers;
+}
+
+// Reads the circuits, writing each board and worksheet page as it goes.
+ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream& err) {
+    std::unique_ptr<PdfWorksheet> pdf;
+    if (!options.pdfFile.isEmpty()) {
+        pdf = std::make_unique<PdfWorksheet>(options.pdfFile, key.set, options.answers);
+        if (!pdf->isOpen())
+            return fail(err, "cannot write " + options.pdfFile, kInputFailed);
+    }
+    const bool pictures = pdf || !options.pngFolder.isEmpty();
+    for (int number : circuitNumbers(options, key.set.list.count)) {
+        QImage board;
+        key.circuits.push_back(readCircuitAnswer(key.set, number, pictures ? &board : nullptr));
+        const CircuitAnswer& answer = key.circuits.back();
+        if (!options.pngFolder.isEmpty() && !answer.error) {
+            const QString error = writeBoardPng(options.pngFolder, number, board);
+            if (!error.isEmpty())
+                return fail(err, error, kInputFailed);
+        }
+        if (pdf)
+            pdf->addCircuit(answer, board);
+    }
+    if (pdf && !pdf->finish())
+        return fail(err, "cannot write " + options.pdfFile, kInputFailed);
+    return kAllRead;
+}
+
+ExitStatus listBuiltins(QIODevice& out) {
+    out.write(builtinNames().join(QLatin1Char('\n')).toUtf8() + '\n');
+    return kAllRead;
+}
+
+} // namespace
+
+ExitStatus runSheet(const SheetOptions& options, QIODevice& out, QTextStream& err) {
+    if (options.listBuiltins)
+        return listBuiltins(out);
+    const SetOpening opening =
+        options.builtin.isEmpty() ? openFileSet(options.file) : openBuiltinSet(options.builtin);
+    if (!opening.set)
+        return fail(err, opening.error, opening.status);
+    const CircuitSet& set = *opening.set;
+    if (set.truncated)
+        err << kName << set.source << ": " << QString::fromStdString(tooManyCircuitsMessage())
+            << '\n';
+    if (options.circuit && *options.circuit > set.list.count)
+        return fail(err,
+                    QStringLiteral("--circuit %1: %2 holds %3 circuits")
+                        .arg(*options.circuit)
+                        .arg(set.source)
+                        .arg(set.list.count),
+                    kUsageError);
+    AnswerKey key{set, {}};
+    const ExitStatus written = readCircuits(options, key, err);
+    if (written != kAllRead)
+        return written;
+    out.write(keyBytes(key, options.format));
+    reportErrorsBeside(key, options.format, err);
+    return key.allRead() ? kAllRead : kCircuitFailed;
+}
+
+} // namespace voltaro::sheet
