@@ -29,8 +29,10 @@ struct Run {
     QJsonArray circuits() const { return json().value("circuits").toArray(); }
 };
 
-Run runTool(const QStringList& arguments) {
+Run runTool(const QStringList& arguments, const QString& outputFile = QString()) {
     QProcess tool;
+    if (!outputFile.isEmpty())
+        tool.setStandardOutputFile(outputFile);
     tool.start(QCoreApplication::applicationDirPath() + "/voltaro-sheet", arguments);
     Run run;
     if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
@@ -217,6 +219,15 @@ private slots:
         QVERIFY(info.waitForFinished(30000));
         QVERIFY2(info.readAllStandardOutput().contains("Pages:           8"),
                  "a page and an answer page for each of the four circuits");
+    }
+
+    // A full disk is a failure, not a run that seemed to work.
+    void answerKeyThatCannotBeWritten() {
+        if (!QFile::exists("/dev/full"))
+            QSKIP("no /dev/full here");
+        const Run run = runTool({"--builtin", "Series #1"}, "/dev/full");
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("cannot write the answer key"), qPrintable(run.err));
     }
 
     void refusals_data() {

@@ -30,12 +30,12 @@ SetOpening failed(const QString& error, ExitStatus status) {
 SetOpening openFileSet(const QString& path) {
     ReadResult read = readWholeFile(path.toStdString());
     if (!read.ok)
-        return failed(QString::fromStdString(read.error), kInputFailed);
+        return failed(QString::fromStdString(read.error), kFileFailed);
     const std::vector<std::string> lines = splitLines(decodeFileText(std::move(read.bytes)));
     const FileExplanation explanation = readExplanation(lines);
     if (!explanation.proper)
         return failed(path + QStringLiteral(": ") + QString::fromLatin1(kNotProperFileMessage),
-                      kInputFailed);
+                      kFileFailed);
     CircuitSet set;
     set.source = path;
     set.title = QFileInfo(path).fileName();

@@ -6,7 +6,7 @@ namespace voltaro::sheet {
 enum ExitStatus {
     kAllRead = 0,       // every circuit was read
     kCircuitFailed = 1, // at least one circuit could not be read; the others are reported
-    kInputFailed = 2,   // the input cannot be read or is not a proper file; an output failed
+    kFileFailed = 2,    // the input cannot be read or is not a proper file, or an output failed
     kUsageError = 64,   // the command line asks for nothing clear
 };
 

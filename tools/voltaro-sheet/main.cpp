@@ -22,11 +22,9 @@ int main(int argc, char** argv) {
     const ParsedCommandLine parsed = parseCommandLine(QGuiApplication::arguments());
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
-        out.write(usageText().toUtf8());
-        return kAllRead;
+        return writeAll(out, usageText().toUtf8()) ? kAllRead : kFileFailed;
     case ParsedCommandLine::Action::Version:
-        out.write("voltaro-sheet " VOLTARO_VERSION "\n");
-        return kAllRead;
+        return writeAll(out, "voltaro-sheet " VOLTARO_VERSION "\n") ? kAllRead : kFileFailed;
     case ParsedCommandLine::Action::UsageError:
         err << "voltaro-sheet: " << parsed.error << "\n\n" << usageText();
         return kUsageError;

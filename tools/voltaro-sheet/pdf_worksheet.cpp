@@ -15,7 +15,7 @@ constexpr int kResolution = 300;           // dots per inch of the page's coordi
 constexpr double kMarginMm = 15.0;         // on every side of the page
 constexpr double kRowMm = 9.0;             // a table row, room to write in by hand
 constexpr double kGapMm = 5.0;             // between the parts of a page
-constexpr double kExplanationMaxMm = 50.0; // the explanation is cut off below this
+constexpr double kExplanationMaxMm = 65.0; // the explanation is cut off below this
 const double kColumnShares[] = {0.12, 0.28, 0.20, 0.20, 0.20}; // of the table's width
 
 QFont pageFont(double points, bool bold = false) {
@@ -80,28 +80,35 @@ int PdfWorksheet::drawHeading(const QString& subtitle) {
     return subtitleTop + subtitleHeight + mm(kGapMm);
 }
 
-// Word-wrapped text in the page's width, cut off below the explanation's height; the y below.
-int PdfWorksheet::drawParagraph(int y, const QString& text) {
-    if (text.isEmpty())
+// The lines word-wrapped in the page's width, as many whole lines as fit in the explanation's
+// height; "..." stands for those left out. The y below.
+int PdfWorksheet::drawLines(int y, const QStringList& lines) {
+    if (lines.isEmpty())
         return y;
-    m_painter.setFont(pageFont(11));
+    m_painter.setFont(pageFont(10));
     const int width = m_writer.width();
     const int flags = Qt::AlignLeft | Qt::TextWordWrap;
-    const QRect needed = m_painter.boundingRect(QRect(0, y, width, 0), flags, text);
-    const QRect box(0, y, width, std::min(needed.height(), mm(kExplanationMaxMm)));
-    m_painter.save();
-    m_painter.setClipRect(box);
-    m_painter.drawText(box, flags, text);
-    m_painter.restore();
-    return box.bottom() + mm(kGapMm);
+    const int lineHeight = m_painter.fontMetrics().lineSpacing();
+    const int bottom = y + mm(kExplanationMaxMm) - lineHeight; // room kept for "..."
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].isEmpty() ? QStringLiteral(" ") : lines[i];
+        const QRect box = m_painter.boundingRect(QRect(0, y, width, 0), flags, line);
+        if (box.bottom() > bottom && i + 1 < lines.size()) {
+            m_painter.drawText(QRect(0, y, width, lineHeight), flags, QStringLiteral("..."));
+            return y + lineHeight + mm(kGapMm);
+        }
+        m_painter.drawText(box, flags, line);
+        y = box.bottom() + 1;
+    }
+    return y + mm(kGapMm);
 }
 
 void PdfWorksheet::drawUnreadable(int y, const CircuitAnswer& circuit) {
-    drawParagraph(y, QStringLiteral("This circuit could not be read: ") + *circuit.error);
+    drawLines(y, {QStringLiteral("This circuit could not be read: ") + *circuit.error});
 }
 
 int PdfWorksheet::drawExplanation(int y) {
-    return drawParagraph(y, m_set.explanation.join(QLatin1Char('\n')));
+    return drawLines(y, m_set.explanation);
 }
 
 // The board across the page's width, every pixel a sharp block, in a thin frame.
@@ -164,7 +171,7 @@ void PdfWorksheet::addAnswerPage(const CircuitAnswer& circuit) {
         drawUnreadable(y, circuit);
         return;
     }
-    y = drawParagraph(y, totalsText(circuit));
+    y = drawLines(y, {totalsText(circuit)});
     drawTable(y, worksheetRows(circuit, true), subtitle);
 }
 

@@ -30,7 +30,7 @@ private:
     int drawHeading(const QString& subtitle);
     int drawExplanation(int y);
     int drawBoard(int y, const QImage& board);
-    int drawParagraph(int y, const QString& text);
+    int drawLines(int y, const QStringList& lines);
     void drawUnreadable(int y, const CircuitAnswer& circuit);
     void drawTable(int y, const std::vector<WorksheetRow>& rows, const QString& subtitle);
     void drawRow(int y, const QStringList& cells, bool header);

@@ -59,7 +59,7 @@ ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream
     if (!options.pdfFile.isEmpty()) {
         pdf = std::make_unique<PdfWorksheet>(options.pdfFile, key.set, options.answers);
         if (!pdf->isOpen())
-            return fail(err, "cannot write " + options.pdfFile, kInputFailed);
+            return fail(err, "cannot write " + options.pdfFile, kFileFailed);
     }
     const bool pictures = pdf || !options.pngFolder.isEmpty();
     for (int number : circuitNumbers(options, key.set.list.count)) {
@@ -69,26 +69,31 @@ ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream
         if (!options.pngFolder.isEmpty() && !answer.error) {
             const QString error = writeBoardPng(options.pngFolder, number, board);
             if (!error.isEmpty())
-                return fail(err, error, kInputFailed);
+                return fail(err, error, kFileFailed);
         }
         if (pdf)
             pdf->addCircuit(answer, board);
     }
     if (pdf && !pdf->finish())
-        return fail(err, "cannot write " + options.pdfFile, kInputFailed);
+        return fail(err, "cannot write " + options.pdfFile, kFileFailed);
     return kAllRead;
 }
 
-ExitStatus listBuiltins(QIODevice& out) {
-    out.write(builtinNames().join(QLatin1Char('\n')).toUtf8() + '\n');
+ExitStatus writeKey(QFile& out, const QByteArray& bytes, QTextStream& err) {
+    if (!writeAll(out, bytes))
+        return fail(err, "cannot write the answer key: " + out.errorString(), kFileFailed);
     return kAllRead;
 }
 
 } // namespace
 
-ExitStatus runSheet(const SheetOptions& options, QIODevice& out, QTextStream& err) {
+bool writeAll(QFile& out, const QByteArray& bytes) {
+    return out.write(bytes) == bytes.size() && out.flush();
+}
+
+ExitStatus runSheet(const SheetOptions& options, QFile& out, QTextStream& err) {
     if (options.listBuiltins)
-        return listBuiltins(out);
+        return writeKey(out, builtinNames().join(QLatin1Char('\n')).toUtf8() + '\n', err);
     const SetOpening opening =
         options.builtin.isEmpty() ? openFileSet(options.file) : openBuiltinSet(options.builtin);
     if (!opening.set)
@@ -108,7 +113,8 @@ ExitStatus runSheet(const SheetOptions& options, QIODevice& out, QTextStream& er
     const ExitStatus written = readCircuits(options, key, err);
     if (written != kAllRead)
         return written;
-    out.write(keyBytes(key, options.format));
+    if (writeKey(out, keyBytes(key, options.format), err) != kAllRead)
+        return kFileFailed;
     reportErrorsBeside(key, options.format, err);
     return key.allRead() ? kAllRead : kCircuitFailed;
 }

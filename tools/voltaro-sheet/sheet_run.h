@@ -3,13 +3,17 @@
 #include "exit_status.h"
 #include "sheet_options.h"
 
-#include <QIODevice>
+#include <QFile>
 #include <QTextStream>
 
 namespace voltaro::sheet {
 
 // Carries out a run: the answer key to `out`, pictures and the worksheet into their files,
-// messages to `err`. Nothing goes to `out` when the input cannot be read.
-ExitStatus runSheet(const SheetOptions& options, QIODevice& out, QTextStream& err);
+// messages to `err`. Nothing goes to `out` when the input cannot be read; an answer key that
+// cannot be written whole fails the run like any other output.
+ExitStatus runSheet(const SheetOptions& options, QFile& out, QTextStream& err);
+
+// Writes the bytes and flushes them; false when they did not all get out.
+bool writeAll(QFile& out, const QByteArray& bytes);
 
 } // namespace voltaro::sheet
