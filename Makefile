@@ -3,7 +3,8 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench check-clipboard clean
+.PHONY: all deps configure build run test bench check-clipboard package check-package screenshots \
+	clean
 
 all: build
 
@@ -29,6 +30,18 @@ check-clipboard: build
 
 bench: build
 	$(BUILD)/bin/voltaro_bench
+
+# The .deb of the program, its companion tool, desktop files and examples, in $(BUILD).
+package: build
+	@cmake --build $(BUILD) --target package
+
+# The package taken apart and checked: control fields, contents, validators, lintian.
+check-package: package
+	scripts/check-package $(BUILD)
+
+# The window's pictures in docs/images/, taken from the real program on a virtual display.
+screenshots: build
+	scripts/screenshots $(BUILD) docs/images
 
 clean:
 	rm -rf $(BUILD)

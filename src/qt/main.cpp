@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voltaro"));
+    // Ties the window to the installed desktop entry, and so to its name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.voltaro.Voltaro"));
 
     voltaro::TCircuits window;
     if (const QScreen* screen = window.screen()) {
