@@ -15,13 +15,31 @@ using namespace voltaro::test;
 
 namespace {
 
-const QString kExamplesDir = QStringLiteral(VOLTARO_EXAMPLES_DIR);
+const QString kExamplesDir = QStringLiteral(VOLTARO_SOURCE_DIR "/examples");
+const QString kFormatPage = QStringLiteral(VOLTARO_SOURCE_DIR "/docs/cir-format.md");
+const QString kWorkedExample = QStringLiteral("the worked example of docs/cir-format.md");
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The file of the first "cir" block of the format page, with the line ends the program writes.
+std::string workedExample() {
+    const QString page = QString::fromUtf8(contentsOf(kFormatPage));
+    const QString fence = "```cir\n";
+    const qsizetype start = page.indexOf(fence);
+    const qsizetype end = page.indexOf("```", start + fence.size());
+    if (start < 0 || end < 0)
+        return {};
+    QString text = page.mid(start + fence.size(), end - start - fence.size());
+    return text.replace("\n", "\r\n").toStdString();
+}
 
 std::string bytesOf(const QString& name) {
-    QFile file(kExamplesDir + "/" + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().toStdString();
+    if (name == kWorkedExample)
+        return workedExample();
+    return contentsOf(kExamplesDir + "/" + name).toStdString();
 }
 
 // An example file loaded as the pupil loads it: "&Load Circuit", "&Load", the file, "&Yes".
@@ -30,7 +48,7 @@ struct LoadedExample : FileDesk {
     std::vector<std::string> explanationLines;
 
     explicit LoadedExample(const QString& name) : bytes(bytesOf(name)) {
-        const std::string path = "/pupil/" + name.toStdString();
+        const std::string path = "/pupil/example.cir";
         platform.files[path] = bytes;
         loadFile(path);
         explanationLines = explanation();
@@ -56,6 +74,7 @@ private slots:
         QVERIFY2(names.size() >= 5, "the examples folder holds the example circuits");
         for (const QString& name : names)
             QTest::newRow(qPrintable(name)) << name;
+        QTest::newRow("worked example") << kWorkedExample;
     }
 
     // Every circuit of the file reads without an error, and saving the circuits again with
@@ -96,6 +115,7 @@ private slots:
         QTest::newRow("one cell") << "cells-in-series-and-parallel.cir" << 1 << 1.5 << 0.3;
         QTest::newRow("two cells in parallel")
             << "cells-in-series-and-parallel.cir" << 4 << 1.5 << 0.3;
+        QTest::newRow("worked example, switch open") << kWorkedExample << 1 << 3.0 << 0.0;
     }
 
     void theExercisesShowWhatTheyTeach() {
