@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -61,6 +62,19 @@ protected:
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
+
+// Enter or Return on a focused push button clicks it, as Space does: Qt does this only inside
+// dialogs, and the panels' buttons live on the main window.
+bool pressesFocusedButton(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    button->click();
+    return true;
+}
 
 } // namespace
 
@@ -160,6 +174,8 @@ void WidgetMirror::report(WidgetId id, WidgetEvent event) {
 }
 
 bool WidgetMirror::eventFilter(QObject* watched, QEvent* event) {
+    if (pressesFocusedButton(watched, event))
+        return true;
     if (event->type() == QEvent::FocusIn)
         for (int i = 0; i < kWidgetCount; ++i)
             if (m_widgets[i] == watched &&

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 using namespace voltaro;
 using voltaro::test::WindowDriver;
@@ -40,6 +41,23 @@ private slots:
         panel.visible = false;
         w.window.mirror();
         QVERIFY2(!box->isVisible(), "and hidden again");
+    }
+
+    void enterOnAFocusedButtonClicksIt_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void enterOnAFocusedButtonClicksIt() {
+        QFETCH(int, key);
+        WindowDriver w;
+        w.bench().widget(WidgetId::Savepl).visible = true;
+        w.window.mirror();
+        auto* cancel = w.window.findChild<QPushButton*>(QStringLiteral("cancelsavebt"));
+        QTest::keyClick(cancel, Qt::Key(key));
+        QVERIFY2(!w.bench().widget(WidgetId::Savepl).visible,
+                 "Cancel, pressed by the key, hid the panel");
     }
 };
 
