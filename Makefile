@@ -2,9 +2,13 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
+FUZZ_BUILD ?= build-fuzz
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_RUNS ?= 1000000
+FUZZ_SMOKE_RUNS ?= 20000
 
 .PHONY: all deps configure build run test bench check-clipboard package check-package screenshots \
-	clean
+	fuzz-build fuzz fuzz-smoke test-sanitize clean
 
 all: build
 
@@ -43,5 +47,29 @@ check-package: package
 screenshots: build
 	scripts/screenshots $(BUILD) docs/images
 
+# The libFuzzer targets of fuzz/, built with clang, coverage, ASan and UBSan in their own folder.
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVOLTARO_FUZZ=ON -DVOLTARO_BUILD_TESTS=OFF -DVOLTARO_BUILD_BENCH=OFF
+	@cmake --build $(FUZZ_BUILD) --target voltaro_fuzz -j$(JOBS)
+
+# Each target for FUZZ_RUNS runs on a corpus kept in the build folder, with the figures.
+fuzz: fuzz-build
+	fuzz/run-targets $(FUZZ_BUILD) $(FUZZ_RUNS)
+
+# What CI runs: each target for FUZZ_SMOKE_RUNS runs from the seeds alone, with seed 1.
+fuzz-smoke: fuzz-build
+	fuzz/run-targets $(FUZZ_BUILD) $(FUZZ_SMOKE_RUNS) 1
+
+# The whole test suite built with ASan and UBSan; any finding fails its test.
+test-sanitize: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVOLTARO_SANITIZE=ON -DVOLTARO_BUILD_BENCH=OFF
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SANITIZE_BUILD)

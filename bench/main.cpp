@@ -1,16 +1,25 @@
+#include "startup_probe.h"
+#include "target_table.h"
+
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
-// Text on the board needs a GUI application; the benchmarks run without a display.
+#include <cstring>
+
+// Text on the board needs a GUI application; the benchmarks run without a display. With the
+// probe's flag the program is the start-up probe that BM_StartUpToFirstPaint runs.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && std::strcmp(argv[1], voltaro::bench::kStartUpProbeFlag) == 0)
+        return voltaro::bench::runStartUpProbe(argc, argv);
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    voltaro::bench::TargetTable table;
+    benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
-    return 0;
+    return table.print(stdout) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "app/operations.h"
 #include "app/platform.h"
 #include "app/workbench.h"
+#include "edit/handles.h"
 #include "edit/source_config.h"
 #include "model/description_reader.h"
 #include "model/description_store.h"
@@ -27,11 +28,16 @@ void showStepArrows(Workbench& bench) {
     label.caption = "Circuit #" + std::to_string(bench.circuits.current);
 }
 
+// The handles where the description puts them, kept on the board and apart as a drag keeps
+// them, so that a file cannot put the loop anywhere a drag could not.
 void placeHandles(Workbench& bench, const std::vector<int>& handles) {
     int* const fields[] = {&bench.marker(MarkerId::topsh).left, &bench.marker(MarkerId::topsh).top,
                            &bench.marker(MarkerId::botsh).left, &bench.marker(MarkerId::botsh).top};
     for (std::size_t i = 0; i < handles.size() && i < std::size(fields); ++i)
         *fields[i] = handles[i];
+    keepHandleOnBoard(bench.marker(MarkerId::topsh));
+    keepHandleOnBoard(bench.marker(MarkerId::botsh));
+    keepHandlesApart(bench.model.markers, false);
 }
 
 // Counts 1..4 choose their battery menu entry; other counts choose nothing.

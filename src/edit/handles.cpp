@@ -19,10 +19,20 @@ bool isResizeHandle(MarkerRef ref) {
 }
 
 // The handle's top-left corner goes half its width beyond the pointer, then is kept inside the
-// board, in this order.
+// board.
 void dragResizeHandle(Marker& handle, int x, int y) {
     handle.top += y + handle.width / 2;
     handle.left += x + handle.width / 2;
+    keepHandleOnBoard(handle);
+}
+
+bool isMoveHandle(MarkerRef ref) {
+    return ref.is(MarkerId::movesh) || ref.is(MarkerId::movesh2);
+}
+
+} // namespace
+
+void keepHandleOnBoard(Marker& handle) {
     if (handle.left > kBoardWidth)
         handle.left = kBoardWidth - 20;
     if (handle.top < 20)
@@ -33,22 +43,16 @@ void dragResizeHandle(Marker& handle, int x, int y) {
         handle.left = kMinLeft;
 }
 
-void keepHandlesApart(Workbench& bench, bool draggingTop) {
-    Marker& top = bench.marker(MarkerId::topsh);
-    Marker& bottom = bench.marker(MarkerId::botsh);
+void keepHandlesApart(Markers& markers, bool movingTop) {
+    Marker& top = markers[MarkerId::topsh];
+    Marker& bottom = markers[MarkerId::botsh];
     if (bottom.top - top.top >= kMinHandleGap)
         return;
-    if (draggingTop)
+    if (movingTop)
         top.top = bottom.top - kMinHandleGap;
     else
         bottom.top = top.top + kMinHandleGap;
 }
-
-bool isMoveHandle(MarkerRef ref) {
-    return ref.is(MarkerId::movesh) || ref.is(MarkerId::movesh2);
-}
-
-} // namespace
 
 void handleMouseDown(Workbench& bench, MarkerRef, int, int) {
     bench.ui.mouseHeld = true;
@@ -65,7 +69,7 @@ void handleMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     const bool draggingTop = ref.is(MarkerId::topsh);
     Marker& dragged = bench.model.markers.at(ref);
     dragResizeHandle(dragged, x, y);
-    keepHandlesApart(bench, draggingTop);
+    keepHandlesApart(bench.model.markers, draggingTop);
     bench.marker(draggingTop ? MarkerId::botsh : MarkerId::topsh).left = dragged.left;
     resizebt(bench);
     reanchorSides(bench);

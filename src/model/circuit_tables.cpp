@@ -29,4 +29,11 @@ std::vector<SlotAddress> elementsInWalkOrder(const CircuitTables& tables) {
     return addresses;
 }
 
+bool isNodeInUse(const CircuitTables& tables, const SlotAddress& at) {
+    if (at.side == kHiddenSide || at.block > tables.blocksInUse(at.side, at.lane))
+        return false;
+    const int count = tables.elementsInUse(at.side, at.lane, at.block, at.branch);
+    return count > 0 && at.position <= count + 1;
+}
+
 } // namespace voltaro

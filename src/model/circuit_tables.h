@@ -97,6 +97,9 @@ struct CircuitTables {
 int lanesInUse(const CircuitTables& tables, int side);
 // Number of branches of a block in use (element count not 0).
 int branchesInUse(const CircuitTables& tables, int side, int lane, int block);
+// Whether a slot is a node of a branch in use on a shown side: in a block its lane uses, in a
+// branch with elements, at most one past the last element. Only such nodes show their marker.
+bool isNodeInUse(const CircuitTables& tables, const SlotAddress& at);
 
 // The address of every element in use (positions 1..count of every branch in use, in the blocks
 // in use) of all four sides, in the walk order: side, lane, block, branch, position.

@@ -52,6 +52,10 @@ void storeCircuitData(const DescriptionReading& reading, CircuitTables& tables, 
     storeLaneCounts(reading.laneCounts, tables);
     for (const BranchReading& branch : reading.branches)
         storeBranch(branch, tables, markers);
+    // A lane or branch that the description leaves out keeps no marker of the circuit before.
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (!isNodeInUse(tables, *decodeSlot(slot)))
+            markers.slot(slot).visible = false;
 }
 
 } // namespace voltaro

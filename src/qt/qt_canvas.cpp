@@ -29,40 +29,6 @@ QRgb toQRgb(Rgb c) {
     return qRgb(c.r, c.g, c.b);
 }
 
-// Cuts a line to a box around the picture, so that a line towards a far point (a needle at a
-// huge voltage) costs no more than one across the board. Lines within the box are untouched.
-bool clipToBox(Point& from, Point& to, int width, int height) {
-    const double lo[2] = {-8.0, -8.0};
-    const double hi[2] = {width + 8.0, height + 8.0};
-    const double p0[2] = {double(from.x), double(from.y)};
-    const double delta[2] = {double(to.x) - from.x, double(to.y) - from.y};
-    bool inside = true;
-    for (int axis = 0; axis < 2; ++axis)
-        for (double v : {p0[axis], p0[axis] + delta[axis]})
-            inside = inside && v >= lo[axis] && v <= hi[axis];
-    if (inside)
-        return true;
-    double t0 = 0.0, t1 = 1.0;
-    for (int axis = 0; axis < 2; ++axis) {
-        if (delta[axis] == 0.0) {
-            if (p0[axis] < lo[axis] || p0[axis] > hi[axis])
-                return false;
-            continue;
-        }
-        double ta = (lo[axis] - p0[axis]) / delta[axis];
-        double tb = (hi[axis] - p0[axis]) / delta[axis];
-        if (ta > tb)
-            std::swap(ta, tb);
-        t0 = std::max(t0, ta);
-        t1 = std::min(t1, tb);
-        if (t0 > t1)
-            return false;
-    }
-    from = {truncToInt(p0[0] + t0 * delta[0]), truncToInt(p0[1] + t0 * delta[1])};
-    to = {truncToInt(p0[0] + t1 * delta[0]), truncToInt(p0[1] + t1 * delta[1])};
-    return true;
-}
-
 // A box given by two corners, right and bottom left out, as a QRect of its pixels.
 QRect pixelBox(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
@@ -110,7 +76,7 @@ void QtCanvas::plot(int x, int y, QRgb colour) {
 // pixel on the side of smaller coordinates across the line's main direction.
 void QtCanvas::rasterise(Point from, Point to, QRgb colour, int width) {
     painter();
-    if (!clipToBox(from, to, m_picture.width(), m_picture.height()))
+    if (!cutToPicture(from, to, m_picture.width(), m_picture.height()))
         return;
     const int dx = std::abs(to.x - from.x);
     const int dy = std::abs(to.y - from.y);

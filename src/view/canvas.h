@@ -9,6 +9,12 @@
 
 namespace voltaro {
 
+// Cuts a line to a box 8 pixels around a picture of the size given, so that a line towards a far
+// point (a needle at a huge voltage, a corner dragged far away) costs no more than one across the
+// board and no canvas sees absurd coordinates. Lines within the box are untouched; false when the
+// line misses the box.
+bool cutToPicture(Point& from, Point& to, int width, int height);
+
 // A small picture copied onto the board pixel for pixel, such as the ohm sign.
 using SmallPicture = Picture;
 
@@ -16,7 +22,8 @@ using SmallPicture = Picture;
 // current position) from one paint to the next, as the board's canvas does for the whole run:
 // whoever sets a colour or the bold style leaves it for the next one to draw.
 //
-// Lines are 1 or 2 pixels wide and leave out their end pixel. Rectangles and ellipses span
+// Lines are 1 or 2 pixels wide and leave out their end pixel; they reach the drawing cut to the
+// picture. Rectangles and ellipses span
 // (left, top) to (right, bottom) with the right and bottom edge left out, filled with the brush
 // and outlined with the pen. Text is black in the board font (Arial 8 point, bold while bold
 // is on) on an opaque white box whose top-left corner is the given point.
@@ -38,10 +45,8 @@ public:
     Point position() const { return m_position; }
 
     void moveTo(Point p) { m_position = p; }
-    void lineTo(Point p) {
-        drawLine(m_position, p);
-        m_position = p;
-    }
+    // A line from the current position, cut to the picture first (see cutToPicture).
+    void lineTo(Point p);
     void line(Point from, Point to) {
         moveTo(from);
         lineTo(to);

@@ -203,6 +203,34 @@ private slots:
         QVERIFY2(b.widget(WidgetId::Savepl).visible, "the panel stays as it was");
     }
 
+    // Found by fuzzing: handles read from a file put the loop thousands of pixels off the board,
+    // and a handle at the end of the int range overflowed placing the corners. A file now puts
+    // them where a drag could.
+    void handlesReadAreKeptOnTheBoardAndApart_data() {
+        QTest::addColumn<QString>("handles");
+        QTest::addColumn<QPoint>("topsh");
+        QTest::addColumn<QPoint>("botsh");
+        QTest::newRow("on the board") << "300 80 300 400" << QPoint(300, 80) << QPoint(300, 400);
+        QTest::newRow("below the board")
+            << "27 4121 274 355" << QPoint(200, 508) << QPoint(274, 708);
+        QTest::newRow("int range") << "2147483647 -2147483648 -2147483648 2147483647"
+                                   << QPoint(750, 20) << QPoint(200, 508);
+        QTest::newRow("too close") << "300 300 300 350" << QPoint(300, 300) << QPoint(300, 500);
+    }
+
+    void handlesReadAreKeptOnTheBoardAndApart() {
+        QFETCH(QString, handles);
+        QFETCH(QPoint, topsh);
+        QFETCH(QPoint, botsh);
+        FileDesk d;
+        d.readCircuit(inChunk1(withHeader("1 " + handles.toStdString() + " 2 1.5 2 1 4 0 0")));
+        QVERIFY(d.platform.errors.empty());
+        const Marker& top = d.bench.marker(MarkerId::topsh);
+        const Marker& bottom = d.bench.marker(MarkerId::botsh);
+        QCOMPARE(QPoint(top.left, top.top), topsh);
+        QCOMPARE(QPoint(bottom.left, bottom.top), botsh);
+    }
+
     void aSavedFileLoadsBackWithItsExplanation() {
         FileDesk d;
         d.readCircuit(inChunk1(lessonFor(MenuId::combo1)->description()), "Parallel and Series");

@@ -128,6 +128,20 @@ private slots:
         QVERIFY2(board.tables.record(3).wireFlag == 1 && board.tables.record(3).kind == 1,
                  "the end record of an unfinished branch is left alone");
     }
+
+    // Found by fuzzing: a lane left without blocks kept the markers of the circuit before, so a
+    // marker on no branch could be pressed.
+    void hidesTheMarkersOfALaneLeftOut() {
+        Board board;
+        QVERIFY(board.markers.slot(1).visible);
+        const DescriptionReading r = readDescription("1 259 56 259 256 2 1.5 2 1 4 0 0 0 x");
+        QVERIFY(r.error.has_value());
+        storeCircuitData(r, board.tables, board.markers);
+        QCOMPARE(board.tables.blocks(kTopSide, 1), 0);
+        for (int slot = 1; slot <= 108; ++slot)
+            QVERIFY2(!board.markers.slot(slot).visible, "the top side shows no marker");
+        QVERIFY2(board.markers.slot(109).visible, "the right side keeps its own");
+    }
 };
 
 VOLTARO_TEST_CLASS(DescriptionStoreTest)

@@ -246,6 +246,12 @@ private slots:
         QVERIFY2(!needle.empty(), "the needle is drawn");
         QCOMPARE(needle[0].from, Point({59, 288}));
         QVERIFY2(board.canvas.lines(Colour::Red, 2).size() <= 1001, "at most a full fan of rays");
+        // Found by fuzzing: the needle ran to the end of the int range; it is cut at the board.
+        for (const auto& line : board.canvas.all(Kind::Line))
+            for (Point p : {line.from, line.to})
+                QVERIFY2(p.x >= -8 && p.x <= kBoardWidth + 8 && p.y >= -8 &&
+                             p.y <= kBoardHeight + 8,
+                         "every line lies on the board");
     }
 
     void theMeterRefreshMeasuresAtTheLeadsOrTheBreak() {

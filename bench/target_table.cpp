@@ -1,0 +1,68 @@
+#include "target_table.h"
+
+#include <cstdio>
+
+namespace voltaro::bench {
+
+namespace {
+
+struct Target {
+    const char* benchmark;
+    const char* figure;
+    const char* counter; // empty: the time of one iteration
+    double limit;        // in `unit`
+    const char* unit;
+    double perUnit; // how many `unit` a second (or a counter's own unit) holds
+};
+
+const Target kTargets[] = {
+    {"BM_SolveFullestCircuit", "solve, fullest circuit", "", 5.0, "us", 1e6},
+    {"BM_PaintFullestCircuit", "paint, fullest circuit", "", 2.0, "ms", 1e3},
+    {"BM_HandleDragStep", "handle drag step", "", 3.0, "ms", 1e3},
+    {"BM_LoadHundredCircuitsAndReadOne", "load of 100 circuits", "", 5.0, "ms", 1e3},
+    {"BM_StartUpToFirstPaint/iterations:10/manual_time", "start-up to first paint", "", 300.0, "ms",
+     1e3},
+    {"BM_StartUpToFirstPaint/iterations:10/manual_time", "peak memory after start-up", "peak_MB",
+     80.0, "MB", 1.0},
+};
+
+} // namespace
+
+void TargetTable::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            continue;
+        Figure& f = m_figures[run.benchmark_name()];
+        f.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        for (const auto& [name, counter] : run.counters)
+            f.counters[name] = counter.value;
+    }
+}
+
+bool TargetTable::print(std::FILE* out) const {
+    bool allMet = true;
+    std::fprintf(out, "\n%-28s %12s %10s  %s\n", "figure", "measured", "target", "");
+    for (const Target& t : kTargets) {
+        char target[32];
+        std::snprintf(target, sizeof target, "< %g %s", t.limit, t.unit);
+        const auto it = m_figures.find(t.benchmark);
+        if (it == m_figures.end()) {
+            std::fprintf(out, "%-28s %12s %10s  not measured\n", t.figure, "-", target);
+            continue;
+        }
+        const auto counter = it->second.counters.find(t.counter);
+        const double value = *t.counter == '\0'                     ? it->second.seconds * t.perUnit
+                             : counter == it->second.counters.end() ? -1.0
+                                                                    : counter->second;
+        const bool met = value >= 0.0 && value < t.limit;
+        allMet = allMet && met;
+        char measured[32];
+        std::snprintf(measured, sizeof measured, "%.2f %s", value, t.unit);
+        std::fprintf(out, "%-28s %12s %10s  %s\n", t.figure, measured, target,
+                     met ? "met" : "MISSED");
+    }
+    return allMet;
+}
+
+} // namespace voltaro::bench
