@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dispatch.h"
 #include "model/circuit_list.h"
 #include "view/canvas.h"
 
@@ -16,9 +17,10 @@ namespace fuzz {
 // Stops the run with a message; libFuzzer keeps the input that caused it.
 [[noreturn]] void fail(const std::string& what);
 
-// The farthest a drawn coordinate may lie outside the board picture. Lines toward far points
-// are cut by the real canvas, but nothing the paint asks for should be that far.
-constexpr int kFarOutside = 4 * kBoardWidth;
+// The farthest a drawn coordinate may lie outside the board picture: twice the pointer's reach,
+// as far as a marker can be dragged and the paint can reach from it. Lines are cut to the
+// picture before any canvas sees them.
+constexpr int kFarOutside = 2 * kPointerReach;
 
 // A canvas that keeps nothing and fails the run when a primitive lies at absurd coordinates.
 class BoundedCanvas : public Canvas {

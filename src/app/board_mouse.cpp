@@ -8,14 +8,19 @@ namespace voltaro {
 
 // The bare board: a press holds the mouse until its release; a move while it is held drags the
 // variable supply's needle unless "C&opy Select" takes the drag for its selection frame. Every
-// move first takes the hover off the step arrows.
+// move first takes the hover off the step arrows. Points beyond the pointer's reach are held
+// at its edge.
 
 void circuitMouseDown(Workbench& bench, int x, int y) {
+    x = withinPointerReach(x, 0);
+    y = withinPointerReach(y, 0);
     bench.ui.mouseHeld = true;
     startCopySelection(bench, x, y);
 }
 
 void circuitMouseMove(Workbench& bench, int x, int y) {
+    x = withinPointerReach(x, 0);
+    y = withinPointerReach(y, 0);
     leaveStepArrows(bench);
     if (!bench.ui.mouseHeld)
         return;

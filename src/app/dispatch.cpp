@@ -11,6 +11,8 @@
 #include "lessons/lesson_bindings.h"
 #include "output/output_bindings.h"
 
+#include <algorithm>
+
 namespace voltaro {
 
 namespace {
@@ -84,12 +86,19 @@ void runMarkerHandler(Workbench& bench, MarkerRef marker, int x, int y,
                       MarkerHandler MarkerBinding::*event) {
     if (!marker.isValid())
         return;
+    const Marker& m = bench.model.markers.at(marker);
     if (const MarkerBinding* b = markerBinding(marker))
         if (MarkerHandler handler = b->*event)
-            handler(bench, marker, x, y);
+            handler(bench, marker, withinPointerReach(x, m.left), withinPointerReach(y, m.top));
 }
 
 } // namespace
+
+int withinPointerReach(int relative, int origin) {
+    const long long at = static_cast<long long>(origin) + relative;
+    const long long held = std::clamp<long long>(at, -kPointerReach, kPointerReach);
+    return static_cast<int>(held - origin);
+}
 
 bool isReachable(const Menus& menus, MenuId id) {
     std::optional<MenuId> at = id;

@@ -56,6 +56,13 @@ bool hasMenuHandler(MenuId id);
 void widgetEvent(Workbench& bench, WidgetId id, WidgetEvent event);
 bool hasWidgetHandler(WidgetId id, WidgetEvent event);
 
+// The farthest from the board's origin that a pointer can be, in either direction: the
+// coordinate range of the window system. Mouse events are held within it, so no drag can carry
+// a marker past it however long it goes on.
+constexpr int kPointerReach = 32767;
+// A coordinate relative to `origin`, held so that the point lies within that reach.
+int withinPointerReach(int relative, int origin);
+
 // Mouse events on a marker; a press captures it, so its moves and release come here too.
 void markerMouseDown(Workbench& bench, MarkerRef marker, int x, int y);
 void markerMouseMove(Workbench& bench, MarkerRef marker, int x, int y);

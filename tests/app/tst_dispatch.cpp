@@ -4,6 +4,9 @@
 #include "app/workbench.h"
 #include "support/test_runner.h"
 
+#include <climits>
+#include <cstdlib>
+
 using namespace voltaro;
 
 class DispatchTest : public QObject {
@@ -92,6 +95,39 @@ private slots:
         QVERIFY(bench.ui.mouseHeld);
         circuitMouseUp(bench, 20, 20);
         QVERIFY2(!bench.ui.mouseHeld, "the release lets it go");
+    }
+
+    // Found by fuzzing: moves far beyond any screen overflowed the lead's and the handles'
+    // positions. Every mouse event is held within the pointer's reach.
+    void dragsStayWithinThePointersReach_data() {
+        QTest::addColumn<int>("marker");
+        QTest::addColumn<int>("far");
+        const auto id = [](MarkerId m) { return static_cast<int>(m); };
+        for (int far : {INT_MAX, INT_MIN}) {
+            const char* way = far > 0 ? "far out" : "far back";
+            QTest::addRow("black lead, %s", way) << id(MarkerId::vpos) << far;
+            QTest::addRow("bottom handle, %s", way) << id(MarkerId::botsh) << far;
+            QTest::addRow("corner, %s", way) << id(MarkerId::cor3) << far;
+            QTest::addRow("meter handle, %s", way) << id(MarkerId::movesh) << far;
+        }
+    }
+
+    void dragsStayWithinThePointersReach() {
+        QFETCH(int, marker);
+        QFETCH(int, far);
+        Workbench bench;
+        startUp(bench);
+        triggerMenu(bench, MenuId::On1);
+        const MarkerRef ref = MarkerRef::named(static_cast<MarkerId>(marker));
+        markerMouseDown(bench, MarkerRef::named(MarkerId::botsh), 4, 4); // holds the mouse
+        for (int step = 0; step < 3; ++step)
+            markerMouseMove(bench, ref, far, far);
+        const Marker& m = bench.model.markers.at(ref);
+        QVERIFY2(std::abs(m.left) <= kPointerReach + 10 && std::abs(m.top) <= kPointerReach + 10,
+                 qPrintable(QStringLiteral("at (%1, %2)").arg(m.left).arg(m.top)));
+        circuitMouseDown(bench, far, far);
+        circuitMouseMove(bench, far, far);
+        circuitMouseUp(bench, far, far);
     }
 
     void aboutNamesTheProductAndVersion() {

@@ -10,8 +10,6 @@ Q_DECLARE_METATYPE(voltaro::MenuId)
 
 namespace {
 
-constexpr MenuId kElementEntries[] = {MenuId::Add1, MenuId::Bulb1, MenuId::Switch1, MenuId::Wire2};
-
 void pressSlot(Workbench& bench, int slot) {
     markerMouseDown(bench, MarkerRef::slot(slot), 3, 3);
 }
