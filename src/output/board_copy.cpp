@@ -43,11 +43,12 @@ void CopySelect1Click(Workbench& bench, MenuId) {
 
 void startCopySelection(Workbench& bench, int x, int y) {
     OutputState& out = bench.output;
-    out.X0 = out.X1 = x;
-    out.Y0 = out.Y1 = y;
+    // A press beside the picture starts the frame at its edge, as a drag beyond it stops there.
+    out.X0 = out.X1 = std::clamp(x, 0, kBoardWidth);
+    out.Y0 = out.Y1 = std::clamp(y, 0, kBoardHeight);
     Widget& frame = bench.widget(WidgetId::copyshape);
-    frame.left = kBoardOriginX + x;
-    frame.top = kBoardOriginY + y;
+    frame.left = kBoardOriginX + out.X0;
+    frame.top = kBoardOriginY + out.Y0;
     frame.width = 0;
     frame.height = 0;
     frame.visible = bench.menu(MenuId::CopySelect1).checked;

@@ -97,6 +97,17 @@ private slots:
         QCOMPARE(RecordingCanvas::differenceFromPattern(copied, 700, 0), std::string());
     }
 
+    // Found by fuzzing: a press far off the board started the frame there, and the release
+    // asked for a picture of gigabytes. The press is held on the picture as the drag is.
+    void aPressOffTheBoardStartsAtItsEdge() {
+        CopyBench s(true);
+        s.drag({-30000, 30000}, {100, 50});
+        circuitMouseUp(s.bench, 100, 50);
+        const Picture& copied = s.platform.clipboard.at(0);
+        QCOMPARE(QSize(copied.width, copied.height), QSize(100, kBoardHeight - 50));
+        QCOMPARE(RecordingCanvas::differenceFromPattern(copied, 0, 50), std::string());
+    }
+
     void withoutSelectionModeThePressShowsNoFrameAndCopiesNothing() {
         CopyBench s(false);
         s.drag({100, 50}, {340, 210});
