@@ -103,8 +103,10 @@ private:
 
     void step(Op op) {
         // A popup stays open only until the next step chooses one of its entries or does
-        // anything else.
+        // anything else; the release of the press that opened it goes to the popup.
         const std::optional<MenuId> popup = m_openPopup;
+        if (op == Op::MarkerUp && popup)
+            return releaseIntoPopup();
         m_openPopup.reset();
         switch (op) {
         case Op::Menu:
@@ -205,6 +207,12 @@ private:
             return;
         trace("move", ref->index, x, y);
         markerMouseMove(bench(), *ref, x, y);
+    }
+
+    void releaseIntoPopup() {
+        coordinate();
+        coordinate();
+        m_captured.reset();
     }
 
     void markerUp() {
