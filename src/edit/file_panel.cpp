@@ -69,13 +69,16 @@ void load(Workbench& bench) {
     if (!path)
         return;
     bench.files.openDirectory = folderOf(*path);
+    // The file shown before is no longer on offer, even when this one cannot be read.
+    bench.widget(WidgetId::yngb).visible = false;
     const auto lines = readFileLines(bench, *path);
-    if (!lines)
+    if (!lines) {
+        showChooseFilePrompt(bench);
         return;
+    }
     const FileExplanation explanation = readExplanation(*lines);
     Widget& box = bench.widget(WidgetId::expmem);
     box.lines = explanation.lines;
-    bench.widget(WidgetId::yngb).visible = false;
     if (!explanation.proper) {
         box.lines = {kChooseFilePrompt};
         bench.platform->warning(kNotProperFileMessage);

@@ -233,6 +233,17 @@ private slots:
         QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
     }
 
+    void anUnreadableFileWithdrawsTheFileShownBefore() {
+        Desk d;
+        d.platform.files[kFile] = "Text\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";
+        d.loadFile();
+        d.platform.unreadable["/pupil/other.cir"] = "Permission denied";
+        d.platform.openAnswers.push_back("/pupil/other.cir");
+        nextbtClick(d.bench, WidgetId::nextbt);
+        QVERIFY2(!d.widget(WidgetId::yngb).visible, "no Yes for the file before");
+        QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
+    }
+
     void noGoesBackToChoosingAFile_data() {
         QTest::addColumn<bool>("clicked");
         QTest::newRow("clicked") << true;
