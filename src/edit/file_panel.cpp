@@ -151,8 +151,8 @@ void ybtClick(Workbench& bench, WidgetId) {
     resistrestbt(bench);
     bench.ui.caption = "Voltaro: " + path;
     const CircuitLoad loaded = loadCircuits(bench.circuits, *lines, explanation.dataStart);
+    // A circuit read whole closes the panel; a malformed one leaves it open behind the error.
     cirbt(bench);
-    bench.widget(WidgetId::Savepl).visible = false;
     if (loaded.truncated)
         bench.platform->warning(tooManyCircuitsMessage());
 }

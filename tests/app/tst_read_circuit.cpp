@@ -291,6 +291,15 @@ private slots:
         QCOMPARE(d.bench.model.tables.blocks(kTopSide, 2), 2);
     }
 
+    void yesWithAMalformedCircuitLeavesThePanelOpen() {
+        FileDesk d;
+        d.platform.files[kFile] = "Broken\r\nSTART CIRCUIT DATA\r\n1 300 80 x *\r\n";
+        d.loadAndAccept(kFile);
+        QCOMPARE(d.platform.errors.size(), std::size_t(1));
+        QVERIFY2(d.widget(WidgetId::Savepl).visible && d.widget(WidgetId::yngb).visible,
+                 "the reading stopped before the panel closed");
+    }
+
     void loadsFilesOfEveryLineEndAndEncoding_data() {
         QTest::addColumn<QByteArray>("explanation");
         QTest::addColumn<QByteArray>("lineEnd");
