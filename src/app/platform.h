@@ -50,7 +50,7 @@ public:
     virtual ReadResult readFile(const std::string& path) = 0;
     // Replaces the whole file at once: the old contents stay when the write fails.
     virtual FileResult replaceFile(const std::string& path, const std::string& bytes) = 0;
-    // Appends in one write.
+    // Appends to an existing file in one write; a file that is not there is not created.
     virtual FileResult appendFile(const std::string& path, const std::string& bytes) = 0;
 
     // Puts the picture on the clipboard as an image, in place of what it held.

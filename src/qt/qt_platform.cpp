@@ -132,7 +132,8 @@ FileResult QtPlatform::replaceFile(const std::string& path, const std::string& b
 
 FileResult QtPlatform::appendFile(const std::string& path, const std::string& bytes) {
     QFile file(fromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // A new file would hold a circuit without its explanation and marker line: not a .cir file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
         return failure(QStringLiteral("Cannot open file"), file.fileName(), file.errorString());
     const qint64 size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.flush())

@@ -190,6 +190,16 @@ private slots:
         QVERIFY2(error.contains("No space left on device"), "the error gives the reason");
     }
 
+    void addToAFileThatIsNotThereSaysSo() {
+        Desk d;
+        d.platform.saveAnswers.push_back(kFile);
+        Addtofile1Click(d.bench, MenuId::Addtofile1);
+        QVERIFY2(!d.platform.files.count(kFile), "no file without explanation and marker");
+        QCOMPARE(d.platform.errors.size(), std::size_t(1));
+        QVERIFY(
+            QString::fromStdString(d.platform.errors[0]).contains(QString::fromStdString(kFile)));
+    }
+
     void loadShowsTheExplanationAndAsks() {
         Desk d;
         d.platform.files[kFile] = "First line\r\nSecond line\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n";

@@ -31,6 +31,10 @@ private slots:
         QVERIFY2(QString::fromStdString(replaced.error).contains(QStringLiteral("set.cir")),
                  "the message names the file");
         QVERIFY(!platform.appendFile(missingDir.toStdString(), "x").ok);
+        const QString missingFile = dir.filePath(QStringLiteral("new.cir"));
+        QVERIFY2(!platform.appendFile(missingFile.toStdString(), "x").ok,
+                 "appending does not create a file");
+        QVERIFY(!QFileInfo::exists(missingFile));
         QVERIFY(!platform.readFile(missingDir.toStdString()).ok);
 
         // A folder in the way of the file: the replace fails and the folder stays.

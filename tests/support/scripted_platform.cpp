@@ -67,9 +67,10 @@ FileResult ScriptedPlatform::replaceFile(const std::string& path, const std::str
 }
 
 FileResult ScriptedPlatform::appendFile(const std::string& path, const std::string& bytes) {
+    if (!files.count(path))
+        return {false, "No such file or directory"};
     if (auto it = failWrites.find(path); it != failWrites.end()) {
-        if (files.count(path))
-            files[path] += bytes.substr(0, failAfterBytes);
+        files[path] += bytes.substr(0, failAfterBytes);
         return {false, it->second};
     }
     files[path] += bytes;
