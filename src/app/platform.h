@@ -25,6 +25,7 @@ struct FileDialogOptions {
     std::string filter;           // "circuits(*.cir)|*.cir"
     std::string defaultExtension; // "cir", or empty
     std::string directory;        // where the dialog starts
+    bool confirmReplace = false;  // a save dialog asks before an existing file is chosen
 };
 
 // Every call that leaves the program: message boxes, file dialogs, files, clipboard, printer.

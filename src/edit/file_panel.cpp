@@ -24,8 +24,10 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+// A new file replaces the one chosen, so the dialog asks first; adding keeps what it holds.
 FileDialogOptions saveDialog(const Workbench& bench) {
-    return {"Save circuit", "circuits(*.cir)|*.cir", "cir", bench.files.saveDirectory};
+    const bool replaces = bench.menu(MenuId::SaveCircuit1).tag == kNewFile;
+    return {"Save circuit", "circuits(*.cir)|*.cir", "cir", bench.files.saveDirectory, replaces};
 }
 
 FileDialogOptions openDialog(const Workbench& bench) {

@@ -94,6 +94,7 @@ std::optional<std::string> QtPlatform::runFileDialog(const FileDialogOptions& op
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(fromUtf8(options.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmReplace);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();

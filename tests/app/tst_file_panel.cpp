@@ -32,7 +32,7 @@ QStringList qLines(const std::vector<std::string>& lines) {
 
 bool sameDialog(const FileDialogOptions& a, const FileDialogOptions& b) {
     return a.title == b.title && a.filter == b.filter && a.defaultExtension == b.defaultExtension &&
-           a.directory == b.directory;
+           a.directory == b.directory && a.confirmReplace == b.confirmReplace;
 }
 
 } // namespace
@@ -86,11 +86,11 @@ private slots:
         d.loadFile("/pupil/none.cir");
         QCOMPARE(d.platform.saveDialogs.size(), std::size_t(2));
         QVERIFY2(sameDialog(d.platform.saveDialogs[0],
-                            {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/pupil"}),
-                 "New file saves from the current folder");
+                            {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/pupil", true}),
+                 "New file saves from the current folder and asks before replacing a file");
         QVERIFY2(sameDialog(d.platform.saveDialogs[1],
-                            {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/class"}),
-                 "Add to file starts where the last save went");
+                            {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/class", false}),
+                 "Add to file starts where the last save went and asks nothing");
         QVERIFY2(sameDialog(d.platform.openDialogs.at(0),
                             {"Open Circuit", "Circuits(*.cir)|*.cir", "", "/pupil"}),
                  "Load opens from the current folder");
