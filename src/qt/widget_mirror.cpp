@@ -104,9 +104,12 @@ QWidget* WidgetMirror::create(WidgetId id, QWidget* parent) {
         w = frame;
         break;
     }
-    case WidgetKind::Memo:
-        w = new QPlainTextEdit(parent);
+    case WidgetKind::Memo: {
+        auto* memo = new QPlainTextEdit(parent);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        w = memo;
         break;
+    }
     case WidgetKind::Edit:
         w = new QLineEdit(parent);
         break;
