@@ -45,9 +45,12 @@ QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
         m_menus[index(id)] = submenu;
         action = submenu->menuAction();
         addEntries(submenu, id);
+    } else if (isSeparator(id)) {
+        // A separator without text: some styles print a separator's text as a section title.
+        action = new QAction(into);
+        action->setSeparator(true);
     } else {
         action = new QAction(caption(design.caption), into);
-        action->setSeparator(isSeparator(id));
         action->setCheckable(design.checkable);
         if (*design.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));

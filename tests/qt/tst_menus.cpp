@@ -29,8 +29,8 @@ private slots:
         QVERIFY2(action, "an action named after the entry");
         const MenuEntry& entry = w.bench().menu(id);
         QCOMPARE(action->isSeparator(), isSeparator(id));
-        if (!isSeparator(id))
-            QCOMPARE(action->text(), QString::fromStdString(entry.caption));
+        QCOMPARE(action->text(),
+                 isSeparator(id) ? QString() : QString::fromStdString(entry.caption));
         QCOMPARE(action->isVisible(), entry.visible);
         if (entry.visible) // Qt counts a hidden action as disabled
             QCOMPARE(action->isEnabled(), entry.enabled);
