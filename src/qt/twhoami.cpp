@@ -33,9 +33,10 @@ void setBackground(QWidget* widget, Rgb colour) {
 
 } // namespace
 
+// A title bar without buttons; Escape still closes the dialog without printing.
 TWhoami::TWhoami(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Whoami"));
     setWindowTitle(QStringLiteral("I am ...."));
     setFixedSize(204, 143);

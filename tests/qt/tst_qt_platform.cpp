@@ -1,8 +1,10 @@
 #include "qt/qt_platform.h"
+#include "qt/twhoami.h"
 #include "support/test_runner.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace voltaro;
 
@@ -42,6 +44,17 @@ private slots:
         QVERIFY(QDir().mkpath(blocked));
         QVERIFY(!platform.replaceFile(blocked.toStdString(), "x").ok);
         QVERIFY(QFileInfo(blocked).isDir());
+    }
+
+    void nameDialogHasNoTitleBarButtonsAndEscapeCancels() {
+        QtPlatform platform(nullptr);
+        TWhoami* dialog = platform.nameDialog();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("I am ...."));
+        const Qt::WindowFlags buttons =
+            Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint;
+        QVERIFY2(!(dialog->windowFlags() & buttons), "no buttons in the title bar");
+        QTimer::singleShot(0, dialog, [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
+        QVERIFY2(!platform.askName("Ann"), "Escape closes the dialog without a name");
     }
 
     void nameFiltersFromPairs_data() {
