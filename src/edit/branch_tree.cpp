@@ -2,8 +2,12 @@
 
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "edit/circuit_break.h"
 #include "edit/popups.h"
 #include "model/lane_labels.h"
+
+#include <cstdint>
+#include <optional>
 
 namespace voltaro {
 
@@ -33,6 +37,15 @@ void setCurrentSideLane(Workbench& bench, int lane, MenuId entry) {
 void setCurrentBlockBranch(Workbench& bench, int branch, MenuId entry) {
     if (const auto at = decodeSlot(bench.ui.currentSlot))
         setBranchElements(bench, at->side, at->lane, at->block, branch, bench.menu(entry).tag);
+}
+
+// Whether a break made at a node (not a corner) lies in the given branch; such a break is held
+// by the branch's end record.
+bool nodeBreakInBranch(const Workbench& bench, int side, int lane, int block, int branch) {
+    if (bench.meter.breakCount <= 0 || breakAtCorner(bench))
+        return false;
+    const auto at = decodeSlot(bench.marker(MarkerId::ampsh).tag);
+    return at && at->side == side && at->lane == lane && at->block == block && at->branch == branch;
 }
 
 } // namespace
@@ -103,14 +116,28 @@ void setLaneBlocks(Workbench& bench, int side, int lane, int count) {
     getsizebt(bench);
 }
 
+// A break in the branch moves with its end record, so that the old end does not stay open as an
+// element and "&Join" closes the record that is open.
 void setBranchElements(Workbench& bench, int side, int lane, int block, int branch, int count) {
     CircuitTables& tables = bench.model.tables;
+    std::optional<std::uint8_t> breakOpenFlag;
+    if (nodeBreakInBranch(bench, side, lane, block, branch)) {
+        ElementRecord& oldEnd = tables.record(side, lane, block, branch,
+                                              tables.elementsInUse(side, lane, block, branch) + 1);
+        breakOpenFlag = oldEnd.openFlag;
+        oldEnd.makeClosedConductor();
+    }
     tables.elementCount(side, lane, block, branch) = count;
     showBranchMarkers(bench.model.markers, side, lane, block, branch, boundedCount(count));
     for (int position = boundedCount(count) + 1; position <= kPositions; ++position) {
         ElementRecord& record = tables.record(side, lane, block, branch, position);
         record.makeClosedConductor();
         record.resistance = 100.0;
+    }
+    if (breakOpenFlag) {
+        ElementRecord& newEnd = tables.record(side, lane, block, branch, boundedCount(count) + 1);
+        newEnd.switchFlag = 1;
+        newEnd.openFlag = *breakOpenFlag;
     }
     getsizebt(bench);
 }

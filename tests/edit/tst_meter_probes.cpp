@@ -1,6 +1,7 @@
 #include "app/dispatch.h"
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "edit/branch_tree.h"
 #include "edit/meter_controls.h"
 #include "edit/meter_mode.h"
 #include "solver/brightness.h"
@@ -320,6 +321,30 @@ private slots:
         const int endRecord = slot + slot % 2; // each branch has one resistor: nodes 1 and 2
         QVERIFY2(b.bench.model.tables.record(endRecord).isOpen(), "the branch's end record opens");
         QCOMPARE(b.bench.results.totalCurrent, 3.0 / (kOpenSideResistance + 10.0));
+    }
+
+    // The break lives in the branch's end record; changing the branch's element count while
+    // broken moves it to the new end, and "&Join" then closes the whole branch again.
+    void breakFollowsElementCount_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("more elements") << 3;
+        QTest::newRow("fewer elements") << 1;
+    }
+    void breakFollowsElementCount() {
+        QFETCH(int, count);
+        Bench b(seriesBulbs, true);
+        pressForMenu(b.bench, MarkerRef::slot(1));
+        triggerMenu(b.bench, MenuId::Break1);
+        setBranchElements(b.bench, kTopSide, 1, 1, 1, count);
+        const CircuitTables& t = b.bench.model.tables;
+        for (int slot = 1; slot <= 4; ++slot)
+            QCOMPARE(t.record(slot).isOpen(), slot == count + 1);
+
+        pressForMenu(b.bench, MarkerRef::named(MarkerId::ampsh));
+        triggerMenu(b.bench, MenuId::Join1);
+        for (int slot = 1; slot <= 4; ++slot)
+            QVERIFY2(!t.record(slot).isOpen(), "no record of the branch stays open");
+        QVERIFY2(brightnessOf(t.record(1).voltage, t.record(1).current) > 0, "the bulb lights");
     }
 
     void cornerBreak_data() {
