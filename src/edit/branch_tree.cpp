@@ -5,9 +5,7 @@
 #include "edit/circuit_break.h"
 #include "edit/popups.h"
 #include "model/lane_labels.h"
-
-#include <cstdint>
-#include <optional>
+#include "solver/meter_reading.h"
 
 namespace voltaro {
 
@@ -120,11 +118,12 @@ void setLaneBlocks(Workbench& bench, int side, int lane, int count) {
 // element and "&Join" closes the record that is open.
 void setBranchElements(Workbench& bench, int side, int lane, int block, int branch, int count) {
     CircuitTables& tables = bench.model.tables;
-    std::optional<std::uint8_t> breakOpenFlag;
-    if (nodeBreakInBranch(bench, side, lane, block, branch)) {
+    const bool breakHere = nodeBreakInBranch(bench, side, lane, block, branch);
+    bool breakConducting = true;
+    if (breakHere) {
         ElementRecord& oldEnd = tables.record(side, lane, block, branch,
                                               tables.elementsInUse(side, lane, block, branch) + 1);
-        breakOpenFlag = oldEnd.openFlag;
+        breakConducting = !oldEnd.isOpen();
         oldEnd.makeClosedConductor();
     }
     tables.elementCount(side, lane, block, branch) = count;
@@ -134,11 +133,8 @@ void setBranchElements(Workbench& bench, int side, int lane, int block, int bran
         record.makeClosedConductor();
         record.resistance = 100.0;
     }
-    if (breakOpenFlag) {
-        ElementRecord& newEnd = tables.record(side, lane, block, branch, boundedCount(count) + 1);
-        newEnd.switchFlag = 1;
-        newEnd.openFlag = *breakOpenFlag;
-    }
+    if (breakHere)
+        setBreakConducting(tables, bench.marker(MarkerId::ampsh).tag, false, breakConducting);
     getsizebt(bench);
 }
 
