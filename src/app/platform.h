@@ -48,10 +48,13 @@ public:
     virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
     virtual std::string currentDirectory() = 0;
 
+    // Files. A failure's `error` is the system's reason alone ("No space left on device"); the
+    // caller names the file. A write is done only when its bytes are on the disk.
     virtual ReadResult readFile(const std::string& path) = 0;
     // Replaces the whole file at once: the old contents stay when the write fails.
     virtual FileResult replaceFile(const std::string& path, const std::string& bytes) = 0;
-    // Appends to an existing file in one write; a file that is not there is not created.
+    // Appends to an existing file; a file that is not there is not created, and a write that
+    // fails leaves the file as it was.
     virtual FileResult appendFile(const std::string& path, const std::string& bytes) = 0;
 
     // Puts the picture on the clipboard as an image, in place of what it held.

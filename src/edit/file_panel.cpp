@@ -57,13 +57,19 @@ void save(Workbench& bench) {
     bench.files.saveDirectory = folderOf(*path);
     const std::string description =
         describeCircuit(bench.model, bench.widget(WidgetId::Showvaluecb).checked);
+    const bool adding = bench.menu(MenuId::SaveCircuit1).tag == kAddToFile;
     const FileResult written =
-        bench.menu(MenuId::SaveCircuit1).tag == kAddToFile
-            ? bench.platform->appendFile(*path, addedCircuitText(description))
-            : bench.platform->replaceFile(
-                  *path, newFileText(bench.widget(WidgetId::expmem).lines, description));
-    if (!written.ok)
-        bench.platform->error("The circuit could not be saved to " + *path + ": " + written.error);
+        adding ? bench.platform->appendFile(*path, addedCircuitText(description))
+               : bench.platform->replaceFile(
+                     *path, newFileText(bench.widget(WidgetId::expmem).lines, description));
+    if (written.ok)
+        return;
+    bench.platform->error("The circuit could not be saved to " + *path + ": " + written.error);
+    // The explanation typed for a new file stays on offer, to be saved somewhere else.
+    if (!adding) {
+        bench.widget(WidgetId::Savepl).visible = true;
+        bench.ui.focus = WidgetId::nextbt;
+    }
 }
 
 void load(Workbench& bench) {

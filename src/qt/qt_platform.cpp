@@ -1,19 +1,18 @@
 #include "qt/qt_platform.h"
 
+#include "qt/file_io.h"
 #include "qt/page_painter.h"
 #include "qt/qt_picture.h"
 #include "qt/twhoami.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace voltaro {
 
@@ -25,29 +24,7 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-FileResult failure(const QString& what, const QString& path, const QString& reason) {
-    return {false, (what + QStringLiteral(" \"") + QDir::toNativeSeparators(path) +
-                    QStringLiteral("\": ") + reason)
-                       .toStdString()};
-}
-
 } // namespace
-
-ReadResult readWholeFile(const std::string& path) {
-    QFile file(fromUtf8(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return {
-            false,
-            {},
-            failure(QStringLiteral("Cannot open file"), file.fileName(), file.errorString()).error};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {
-            false,
-            {},
-            failure(QStringLiteral("Cannot read file"), file.fileName(), file.errorString()).error};
-    return {true, bytes.toStdString(), {}};
-}
 
 QtPlatform::QtPlatform(QWidget* window) : m_window(window), m_whoami(new TWhoami(window)) {}
 
@@ -55,21 +32,30 @@ QtPlatform::~QtPlatform() {
     delete m_whoami.data(); // none when the window deleted it first
 }
 
+void QtPlatform::beforeModal() const {
+    if (m_beforeModal)
+        m_beforeModal();
+}
+
 bool QtPlatform::confirm(const std::string& text) {
+    beforeModal();
     return QMessageBox::question(m_window, kTitle, fromUtf8(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void QtPlatform::warning(const std::string& text) {
+    beforeModal();
     QMessageBox::warning(m_window, kTitle, fromUtf8(text), QMessageBox::Ok);
 }
 
 void QtPlatform::error(const std::string& text) {
+    beforeModal();
     QMessageBox::critical(m_window, kTitle, fromUtf8(text), QMessageBox::Ok);
 }
 
 void QtPlatform::showAbout(const std::string& text) {
+    beforeModal();
     QMessageBox::about(m_window, QStringLiteral("About Voltaro"), fromUtf8(text));
 }
 
@@ -87,6 +73,7 @@ QStringList QtPlatform::nameFilters(const std::string& filter) {
 }
 
 std::optional<std::string> QtPlatform::runFileDialog(const FileDialogOptions& options, bool save) {
+    beforeModal();
     QFileDialog dialog(m_window, fromUtf8(options.title), fromUtf8(options.directory));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -113,33 +100,15 @@ std::string QtPlatform::currentDirectory() {
 }
 
 ReadResult QtPlatform::readFile(const std::string& path) {
-    return readWholeFile(path);
+    return readWholeFile(fromUtf8(path));
 }
 
 FileResult QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
-    QSaveFile file(fromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(QStringLiteral("Cannot create file"), file.fileName(), file.errorString());
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(QStringLiteral("Cannot write file"), file.fileName(), reason);
-    }
-    if (!file.commit())
-        return failure(QStringLiteral("Cannot write file"), file.fileName(), file.errorString());
-    return {};
+    return replaceFileContents(fromUtf8(path), QByteArray::fromStdString(bytes));
 }
 
 FileResult QtPlatform::appendFile(const std::string& path, const std::string& bytes) {
-    QFile file(fromUtf8(path));
-    // A new file would hold a circuit without its explanation and marker line: not a .cir file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
-        return failure(QStringLiteral("Cannot open file"), file.fileName(), file.errorString());
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush())
-        return failure(QStringLiteral("Cannot write file"), file.fileName(), file.errorString());
-    return {};
+    return appendToFile(fromUtf8(path), QByteArray::fromStdString(bytes));
 }
 
 TWhoami* QtPlatform::nameDialog() const {
@@ -151,6 +120,7 @@ void QtPlatform::copyToClipboard(const Picture& picture) {
 }
 
 std::optional<std::string> QtPlatform::askName(const std::string& name) {
+    beforeModal();
     m_whoami->setName(fromUtf8(name));
     if (!m_whoami->ask())
         return std::nullopt;
@@ -163,6 +133,7 @@ std::optional<int> QtPlatform::choosePrinter() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     bool chosen = false;
+    beforeModal();
     if (m_printerSetup) {
         chosen = m_printerSetup(*m_printer);
     } else {
@@ -179,11 +150,10 @@ FileResult QtPlatform::printPage(const PrintedPage& page) {
         return {false, "No printer has been chosen."};
     QPainter painter;
     if (!painter.begin(m_printer.get())) {
-        const QString file = m_printer->outputFileName();
+        const QString file = QDir::toNativeSeparators(m_printer->outputFileName());
         return {false, file.isEmpty() ? std::string("The printer could not start the page.")
-                                      : failure(QStringLiteral("Cannot print to file"), file,
-                                                QStringLiteral("it cannot be written"))
-                                            .error};
+                                      : "Cannot print to file \"" + file.toStdString() +
+                                            "\": it cannot be written"};
     }
     paintPage(painter, page);
     if (!painter.end())

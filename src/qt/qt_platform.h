@@ -15,11 +15,8 @@ namespace voltaro {
 
 class TWhoami;
 
-// The whole of a file's bytes, or why it could not be opened or read.
-ReadResult readWholeFile(const std::string& path);
-
 // The outside world through Qt: message boxes titled "Voltaro" over the main window, file
-// dialogs, files (a replaced file is written beside the old one and swapped in at once), the
+// dialogs, files (checked to the end, see file_io.h), the
 // clipboard, the name dialog `TWhoami` (made with the platform, at start-up) and the printer.
 class QtPlatform : public Platform {
 public:
@@ -47,6 +44,8 @@ public:
     std::optional<int> choosePrinter() override;
     FileResult printPage(const PrintedPage& page) override;
 
+    // Called before every box and dialog, so that the window behind it shows what it holds.
+    void setBeforeModal(std::function<void()> hook) { m_beforeModal = std::move(hook); }
     // Replaces the print dialog, as the tests do to print into a PDF file.
     void setPrinterSetup(PrinterSetup setup) { m_printerSetup = std::move(setup); }
     TWhoami* nameDialog() const;
@@ -56,11 +55,13 @@ public:
 
 private:
     std::optional<std::string> runFileDialog(const FileDialogOptions& options, bool save);
+    void beforeModal() const;
 
     QWidget* m_window;
     QPointer<TWhoami> m_whoami;          // a child of the window when there is one
     std::unique_ptr<QPrinter> m_printer; // kept, so that the print dialog remembers its choices
     PrinterSetup m_printerSetup;
+    std::function<void()> m_beforeModal;
 };
 
 } // namespace voltaro

@@ -68,6 +68,10 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_panel->showMarkers(&m_bench.model.markers);
     startUp(m_bench);
     mirror();
+    // A box or dialog opened in the middle of a handler shows over the window as it is then,
+    // not as it was before the handler (the save panel hidden before the save dialog).
+    if (auto* qtPlatform = dynamic_cast<QtPlatform*>(platform))
+        qtPlatform->setBeforeModal([this] { mirror(); });
 }
 
 TCircuits::~TCircuits() = default;

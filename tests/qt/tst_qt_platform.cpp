@@ -6,7 +6,47 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/mount.h>
+
 using namespace voltaro;
+
+namespace {
+
+// A small tmpfs mounted over a temporary folder, for writes that run out of room; only where
+// the test may mount one (as root).
+class FullFileSystem {
+public:
+    FullFileSystem() {
+        m_mounted = m_dir.isValid() && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(),
+                                               "tmpfs", 0, "size=64k") == 0;
+    }
+    ~FullFileSystem() {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files, QDir::Name); }
+    bool write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    }
+    // Takes every byte left, down to the last one.
+    void fill() const {
+        QFile file(path(QStringLiteral("fill")));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        for (const qsizetype chunk : {4096, 1})
+            while (file.write(QByteArray(chunk, 'x')) == chunk) {
+            }
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
+} // namespace
 
 class QtPlatformTest : public QObject {
     Q_OBJECT
@@ -24,14 +64,13 @@ private slots:
         QCOMPARE(read.bytes, std::string("START CIRCUIT DATA\n\n1 2 *\n"));
     }
 
-    void failuresSayWhichFileAndKeepTheOldOne() {
+    void failuresGiveTheReasonAndKeepTheOldOne() {
         QTemporaryDir dir;
         QtPlatform platform(nullptr);
         const QString missingDir = dir.filePath(QStringLiteral("none/set.cir"));
         const FileResult replaced = platform.replaceFile(missingDir.toStdString(), "x");
         QVERIFY2(!replaced.ok, "no file in a folder that does not exist");
-        QVERIFY2(QString::fromStdString(replaced.error).contains(QStringLiteral("set.cir")),
-                 "the message names the file");
+        QCOMPARE(replaced.error, std::string("No such file or directory"));
         QVERIFY(!platform.appendFile(missingDir.toStdString(), "x").ok);
         const QString missingFile = dir.filePath(QStringLiteral("new.cir"));
         QVERIFY2(!platform.appendFile(missingFile.toStdString(), "x").ok,
@@ -46,6 +85,39 @@ private slots:
         QVERIFY(QFileInfo(blocked).isDir());
     }
 
+    // A device that is always full takes no byte, whether replaced or appended to.
+    void aFullDeviceFailsWithItsReason() {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        QtPlatform platform(nullptr);
+        for (const FileResult& result : {platform.replaceFile("/dev/full", "1\r\n *\r\n"),
+                                         platform.appendFile("/dev/full", "1\r\n *\r\n")})
+            QCOMPARE(result.error, std::string("No space left on device"));
+        QVERIFY2(!QFileInfo(QStringLiteral("/dev/full")).isFile(), "the device is still there");
+    }
+
+    // On a full file system nothing is lost: the old file keeps its bytes, a new file is not
+    // left behind empty, and a append that runs out of room half way is taken back.
+    void aFullFileSystemKeepsEveryOldByte() {
+        FullFileSystem disk;
+        if (!disk.mounted())
+            QSKIP("mounting a small tmpfs needs root");
+        const QByteArray old = QByteArray("Explanation\r\nSTART CIRCUIT DATA\r\n").repeated(40);
+        QVERIFY(disk.write(QStringLiteral("set.cir"), old));
+        disk.fill();
+        QtPlatform platform(nullptr);
+        const std::string set = disk.path(QStringLiteral("set.cir")).toStdString();
+        const std::string circuit = std::string(8000, '1') + "\r\n *\r\n";
+        const FileResult results[] = {
+            platform.replaceFile(set, circuit),
+            platform.appendFile(set, circuit),
+            platform.replaceFile(disk.path(QStringLiteral("new.cir")).toStdString(), circuit),
+        };
+        for (const FileResult& result : results)
+            QCOMPARE(result.error, std::string("No space left on device"));
+        QCOMPARE(QByteArray::fromStdString(platform.readFile(set).bytes), old);
+        QCOMPARE(disk.files(), (QStringList{QStringLiteral("fill"), QStringLiteral("set.cir")}));
+    }
     void nameDialogHasNoTitleBarButtonsAndEscapeCancels() {
         QtPlatform platform(nullptr);
         TWhoami* dialog = platform.nameDialog();

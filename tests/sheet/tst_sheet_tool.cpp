@@ -152,6 +152,16 @@ private slots:
         QCOMPARE(run.json().value("explanation").toArray(), QJsonArray({"A test file"}));
     }
 
+    // Circuits beyond the list's 100 are not read: a warning and status 1, as for a bad one.
+    void moreThanAHundredCircuits() {
+        QTemporaryDir dir;
+        const QStringList circuits(101, seriesCircuit());
+        const Run run = runTool({writeFile(dir, "many.cir", circuits)});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("Only the first 100 were loaded"), qPrintable(run.err));
+        QCOMPARE(run.circuits().size(), 100);
+    }
+
     // Only extreme resistances make values that are not numbers: they are written as null.
     void valuesThatAreNotNumbersAreNull() {
         QTemporaryDir dir;
@@ -250,7 +260,10 @@ private slots:
         QTest::newRow("missing file") << QStringList{"missing.cir"} << 2 << "missing.cir";
         QTest::newRow("pdf not writable")
             << QStringList{"--pdf", "no/such/folder/x.pdf", "--builtin", "Series #1"} << 2
-            << "cannot write";
+            << "No such file or directory";
+        QTest::newRow("pdf onto a full device")
+            << QStringList{"--pdf", "/dev/full", "--builtin", "Series #1"} << 2
+            << "cannot write /dev/full: No space left on device";
     }
     void refusals() {
         QTemporaryDir dir;

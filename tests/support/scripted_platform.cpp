@@ -69,10 +69,8 @@ FileResult ScriptedPlatform::replaceFile(const std::string& path, const std::str
 FileResult ScriptedPlatform::appendFile(const std::string& path, const std::string& bytes) {
     if (!files.count(path))
         return {false, "No such file or directory"};
-    if (auto it = failWrites.find(path); it != failWrites.end()) {
-        files[path] += bytes.substr(0, failAfterBytes);
+    if (auto it = failWrites.find(path); it != failWrites.end())
         return {false, it->second};
-    }
     files[path] += bytes;
     return {};
 }

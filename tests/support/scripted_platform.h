@@ -38,11 +38,10 @@ public:
     std::optional<std::string> printFailure; // when set, printing fails with this reason
 
     // The files. A path in `unreadable` cannot be read; a write to a path in `failWrites`
-    // fails with that reason after keeping `failAfterBytes` bytes of what was written.
+    // fails with that reason and leaves the file as it was, as the real platform does.
     std::map<std::string, std::string> files;
     std::map<std::string, std::string> unreadable;
     std::map<std::string, std::string> failWrites;
-    std::size_t failAfterBytes = 0;
 
     bool confirm(const std::string& text) override;
     void warning(const std::string& text) override;

@@ -1,5 +1,6 @@
 #include "pdf_worksheet.h"
 
+#include "qt/file_io.h"
 #include "view/point.h"
 
 #include <QPageLayout>
@@ -38,7 +39,8 @@ QString totalsText(const CircuitAnswer& c) {
 } // namespace
 
 PdfWorksheet::PdfWorksheet(const QString& path, const CircuitSet& set, bool answers)
-    : m_writer(path), m_set(set), m_answers(answers) {
+    : m_path(path), m_writer(&m_bytes), m_set(set), m_answers(answers) {
+    m_bytes.open(QIODevice::WriteOnly);
     m_writer.setResolution(kResolution);
     m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
@@ -189,8 +191,11 @@ void PdfWorksheet::addCircuit(const CircuitAnswer& circuit, const QImage& board)
         addAnswerPage(circuit);
 }
 
-bool PdfWorksheet::finish() {
-    return m_painter.end();
+QString PdfWorksheet::finish() {
+    if (!m_painter.end())
+        return QStringLiteral("the document could not be finished");
+    const FileResult written = replaceFileContents(m_path, m_bytes.data());
+    return written.ok ? QString() : QString::fromStdString(written.error);
 }
 
 } // namespace voltaro::sheet

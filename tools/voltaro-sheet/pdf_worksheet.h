@@ -3,6 +3,7 @@
 #include "answer_key.h"
 #include "worksheet_table.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,11 +20,9 @@ class PdfWorksheet {
 public:
     PdfWorksheet(const QString& path, const CircuitSet& set, bool answers);
 
-    // Whether the file could be opened for writing.
-    bool isOpen() const { return m_painter.isActive(); }
     void addCircuit(const CircuitAnswer& circuit, const QImage& board);
-    // Ends the file; false when it could not be written.
-    bool finish();
+    // Ends the document and writes the file: the reason it could not, or an empty text.
+    QString finish();
 
 private:
     void beginPage();
@@ -37,6 +36,8 @@ private:
     void addAnswerPage(const CircuitAnswer& circuit);
     int mm(double millimetres) const;
 
+    QString m_path;
+    QBuffer m_bytes; // the document is made in memory and written whole when it is complete
     QPdfWriter m_writer;
     QPainter m_painter;
     const CircuitSet& m_set;

@@ -1,5 +1,8 @@
 #include "png_export.h"
 
+#include "qt/file_io.h"
+
+#include <QBuffer>
 #include <QDir>
 
 namespace voltaro::sheet {
@@ -12,8 +15,13 @@ QString writeBoardPng(const QString& folder, int number, const QImage& board) {
     if (!QDir().mkpath(folder))
         return "cannot make the folder " + folder;
     const QString path = boardPngPath(folder, number);
-    if (!board.save(path, "PNG"))
-        return "cannot write " + path;
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    if (!board.save(&bytes, "PNG"))
+        return "cannot make the picture " + path;
+    const FileResult written = replaceFileContents(path, bytes.data());
+    if (!written.ok)
+        return "cannot write " + path + ": " + QString::fromStdString(written.error);
     return {};
 }
 

@@ -16,8 +16,9 @@ const char* const kDescription =
     "  voltaro-sheet --list-builtin\n"
     "  voltaro-sheet --help | --version\n"
     "\n"
-    "Exit status: 0 every circuit read; 1 some circuit could not be read; 2 the file cannot be\n"
-    "read, is not a proper file, or an output cannot be written; 64 a usage error.";
+    "Exit status: 0 every circuit read; 1 some circuit could not be read, or the file holds more\n"
+    "than 100; 2 the file cannot be read, is not a proper file, or an output cannot be written;\n"
+    "64 a usage error.";
 
 // The parser with every option of the tool.
 struct SheetParser {

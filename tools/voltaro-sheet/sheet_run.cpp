@@ -56,11 +56,8 @@ std::vector<int> circuitNumbers(const SheetOptions& options, int count) {
 // Reads the circuits, writing each board and worksheet page as it goes.
 ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream& err) {
     std::unique_ptr<PdfWorksheet> pdf;
-    if (!options.pdfFile.isEmpty()) {
+    if (!options.pdfFile.isEmpty())
         pdf = std::make_unique<PdfWorksheet>(options.pdfFile, key.set, options.answers);
-        if (!pdf->isOpen())
-            return fail(err, "cannot write " + options.pdfFile, kFileFailed);
-    }
     const bool pictures = pdf || !options.pngFolder.isEmpty();
     for (int number : circuitNumbers(options, key.set.list.count)) {
         QImage board;
@@ -74,8 +71,9 @@ ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream
         if (pdf)
             pdf->addCircuit(answer, board);
     }
-    if (pdf && !pdf->finish())
-        return fail(err, "cannot write " + options.pdfFile, kFileFailed);
+    if (pdf)
+        if (const QString error = pdf->finish(); !error.isEmpty())
+            return fail(err, "cannot write " + options.pdfFile + ": " + error, kFileFailed);
     return kAllRead;
 }
 
@@ -116,7 +114,8 @@ ExitStatus runSheet(const SheetOptions& options, QFile& out, QTextStream& err) {
     if (writeKey(out, keyBytes(key, options.format), err) != kAllRead)
         return kFileFailed;
     reportErrorsBeside(key, options.format, err);
-    return key.allRead() ? kAllRead : kCircuitFailed;
+    // Circuits beyond the list's room were not read either.
+    return key.allRead() && !set.truncated ? kAllRead : kCircuitFailed;
 }
 
 } // namespace voltaro::sheet
