@@ -29,7 +29,8 @@ std::string fileOfHundredCircuits() {
 
 // Decoding, the explanation, the circuits into the list.
 int loadIntoList(const std::string& bytes, CircuitList& list) {
-    const std::vector<std::string> lines = splitLines(decodeFileText(bytes));
+    const std::string text = decodeFileText(bytes);
+    const LineViews lines = splitLines(text);
     const FileExplanation explanation = readExplanation(lines);
     return loadCircuits(list, lines, explanation.dataStart).count;
 }

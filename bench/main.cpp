@@ -1,3 +1,4 @@
+#include "explanation_probe.h"
 #include "startup_probe.h"
 #include "target_table.h"
 
@@ -8,12 +9,15 @@
 #include <cstring>
 
 // Text on the board needs a GUI application; the benchmarks run without a display. With the
-// probe's flag the program is the start-up probe that BM_StartUpToFirstPaint runs.
+// probe's flag the program is the probe that BM_StartUpToFirstPaint or
+// BM_ClickAfterHugeExplanation runs.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::strcmp(argv[1], voltaro::bench::kStartUpProbeFlag) == 0)
         return voltaro::bench::runStartUpProbe(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], voltaro::bench::kExplanationProbeFlag) == 0)
+        return voltaro::bench::runExplanationProbe(argc, argv);
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -24,6 +24,10 @@ const Target kTargets[] = {
      1e3},
     {"BM_StartUpToFirstPaint/iterations:10/manual_time", "peak memory after start-up", "peak_MB",
      80.0, "MB", 1.0},
+    {"BM_ClickAfterHugeExplanation/iterations:1/manual_time", "click after 50 MB explanation", "",
+     5.0, "ms", 1e3},
+    {"BM_ClickAfterHugeExplanation/iterations:1/manual_time", "memory of it, x file size",
+     "memory_x_file", 3.0, "x", 1.0},
 };
 
 } // namespace

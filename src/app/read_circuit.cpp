@@ -62,7 +62,7 @@ void chooseSource(Workbench& bench, const DescriptionReading& r) {
     if (!r.sourceValue)
         return;
     bench.widget(WidgetId::batteb).text = formatShortest(*r.sourceValue);
-    battokbtClick(bench, WidgetId::battokbt);
+    acceptCellValue(bench, *r.sourceValue);
     chooseCount(bench, r.cellsInSeries, kSeriesEntries, N110Click);
     chooseCount(bench, r.cellsInParallel, kParallelEntries, N111Click);
 }
@@ -122,7 +122,7 @@ std::optional<std::string> readCircuitAfterStartUp(Workbench& bench, const Circu
 void cirbt(Workbench& bench) {
     const std::optional<std::string> error = readCurrentCircuit(bench);
     if (error && bench.platform)
-        bench.platform->error(*error);
+        bench.platform->error(*error + currentCircuitPlace(bench.circuits));
 }
 
 } // namespace voltaro

@@ -18,12 +18,6 @@ constexpr int kAddToFile = 1;
 
 const char* const kChooseFilePrompt = "Click load to choose a file!";
 
-// The folder part of a path, where the next dialog starts.
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 // A new file replaces the one chosen, so the dialog asks first; adding keeps what it holds.
 FileDialogOptions saveDialog(const Workbench& bench) {
     const bool replaces = bench.menu(MenuId::SaveCircuit1).tag == kNewFile;
@@ -39,14 +33,14 @@ void showChooseFilePrompt(Workbench& bench) {
     bench.widget(WidgetId::yngb).visible = false;
 }
 
-// The lines of a file as text, or nothing after telling the user why it could not be read.
-std::optional<std::vector<std::string>> readFileLines(Workbench& bench, const std::string& path) {
+// A file as text, or nothing after telling the user why it could not be read.
+std::optional<std::string> readFileText(Workbench& bench, const std::string& path) {
     ReadResult read = bench.platform->readFile(path);
     if (!read.ok) {
         bench.platform->error("The file " + path + " could not be read: " + read.error);
         return std::nullopt;
     }
-    return splitLines(decodeFileText(std::move(read.bytes)));
+    return decodeFileText(std::move(read.bytes));
 }
 
 void save(Workbench& bench) {
@@ -79,14 +73,14 @@ void load(Workbench& bench) {
     bench.files.openDirectory = folderOf(*path);
     // The file shown before is no longer on offer, even when this one cannot be read.
     bench.widget(WidgetId::yngb).visible = false;
-    const auto lines = readFileLines(bench, *path);
-    if (!lines) {
+    const std::optional<std::string> text = readFileText(bench, *path);
+    if (!text) {
         showChooseFilePrompt(bench);
         return;
     }
-    const FileExplanation explanation = readExplanation(*lines);
+    const FileExplanation explanation = readExplanation(splitLines(*text));
     Widget& box = bench.widget(WidgetId::expmem);
-    box.lines = explanation.lines;
+    box.lines = shownExplanation(explanation.lines);
     if (!explanation.proper) {
         box.lines = {kChooseFilePrompt};
         bench.platform->warning(kNotProperFileMessage);
@@ -147,10 +141,11 @@ void nextbtClick(Workbench& bench, WidgetId) {
 
 void ybtClick(Workbench& bench, WidgetId) {
     const std::string path = bench.files.openedFile;
-    const auto lines = readFileLines(bench, path);
-    if (!lines)
+    const std::optional<std::string> text = readFileText(bench, path);
+    if (!text)
         return;
-    const FileExplanation explanation = readExplanation(*lines);
+    const LineViews lines = splitLines(*text);
+    const FileExplanation explanation = readExplanation(lines);
     if (!explanation.proper) {
         showChooseFilePrompt(bench);
         bench.platform->warning(kNotProperFileMessage);
@@ -158,7 +153,8 @@ void ybtClick(Workbench& bench, WidgetId) {
     }
     resistrestbt(bench);
     bench.ui.caption = "Voltaro: " + path;
-    const CircuitLoad loaded = loadCircuits(bench.circuits, *lines, explanation.dataStart);
+    const CircuitLoad loaded = loadCircuits(bench.circuits, lines, explanation.dataStart);
+    bench.circuits.sourceFile = path;
     // A circuit read whole closes the panel; a malformed one leaves it open behind the error.
     cirbt(bench);
     if (loaded.truncated)

@@ -33,7 +33,7 @@ void okbtClick(Workbench& bench, WidgetId) {
     Widget& box = bench.widget(WidgetId::rvgb);
     if (!isValidSlot(box.tag))
         return;
-    const std::optional<double> value = readTypedReal(bench, WidgetId::rveb);
+    const std::optional<double> value = readTypedReal(bench, WidgetId::rveb, kResistanceRange);
     if (!value)
         return;
     ElementRecord& record = bench.model.tables.record(box.tag);

@@ -72,10 +72,13 @@ void battokbtClick(Workbench& bench, WidgetId) {
     std::string& text = bench.widget(WidgetId::batteb).text;
     if (text.empty())
         text = "0.0"; // an empty box means no voltage
-    const std::optional<double> value = readTypedReal(bench, WidgetId::batteb);
-    if (!value)
-        return;
-    bench.model.source.cellValue = *value;
+    const std::optional<double> value = readTypedReal(bench, WidgetId::batteb, kCellValueRange);
+    if (value)
+        acceptCellValue(bench, *value);
+}
+
+void acceptCellValue(Workbench& bench, double value) {
+    bench.model.source.cellValue = value;
     updateCellSupply(bench);
     bench.widget(WidgetId::battgb).visible = false;
     placeRbt(bench);

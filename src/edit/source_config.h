@@ -28,8 +28,12 @@ void setCellsInParallel(Workbench& bench, int count);
 // "&Cell Value": opens `battgb` with the cell value in `batteb` (6 characters, 1 decimal).
 void CellValue1Click(Workbench& bench, MenuId entry);
 // battokbtClick, also Enter in `batteb`: an empty box means 0.0; text that is not a finite
-// number is refused with a message and the box stays open with nothing changed.
+// number, or a voltage beyond 1e6 V either way, is refused with a message and the box stays
+// open with nothing changed.
 void battokbtClick(Workbench& bench, WidgetId);
+// The cell value taken as the box's Ok takes it, without the box's range: a circuit read from a
+// file sets what the file holds.
+void acceptCellValue(Workbench& bench, double value);
 
 // The needle drag: X, Y in picture pixels over the 50-pixel dial above the battery terminals,
 // 0.2 V per pixel from the dial's left end; moves off the dial are ignored.

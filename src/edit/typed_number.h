@@ -8,9 +8,21 @@ namespace voltaro {
 
 struct Workbench;
 
-// The number typed in an edit (C locale, a point). Text that is not a finite number is
-// reported through the platform, the focus goes back to the edit for correction, and the
-// result is empty.
-std::optional<double> readTypedReal(Workbench& bench, WidgetId edit);
+// The numbers a box takes: none larger than `largest` either way, so that every value a pupil
+// types saves into a file that loads again. The texts word the message of a refusal.
+struct TypedRange {
+    double largest;
+    const char* largestText; // "1e15"
+    const char* quantity;    // "a resistance"
+    const char* unit;        // "ohms"
+};
+
+inline constexpr TypedRange kResistanceRange{1e15, "1e15", "a resistance", "ohms"};
+inline constexpr TypedRange kCellValueRange{1e6, "1e6", "a cell's voltage", "volts"};
+
+// The number typed in an edit (C locale, a point). Text that is not a finite number, or a number
+// outside the range, is reported through the platform, the focus goes back to the edit for
+// correction, and the result is empty.
+std::optional<double> readTypedReal(Workbench& bench, WidgetId edit, const TypedRange& range);
 
 } // namespace voltaro

@@ -18,7 +18,7 @@ void openIntroPanel(Workbench& bench, const std::string& caption,
     panel.caption = caption;
     panel.tag = kNotLoading;
     Widget& memo = bench.widget(WidgetId::expmem);
-    memo.lines.assign(lines.begin(), lines.end());
+    memo.lines = std::vector<std::string>(lines.begin(), lines.end());
     memo.readOnly = true;
     bench.widget(WidgetId::Panel3).visible = true;
     panel.visible = true;
@@ -38,6 +38,7 @@ void putSetInList(Workbench& bench, const std::vector<std::vector<std::string>>&
     list.count = count;
     list.current = 1;
     list.setName = setName;
+    list.sourceFile.clear();
 }
 
 } // namespace voltaro

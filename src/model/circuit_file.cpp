@@ -1,16 +1,17 @@
 #include "model/circuit_file.h"
 
 #include "model/description_writer.h"
+#include "model/text_lines.h"
 
 #include <algorithm>
 
 namespace voltaro {
 
-bool closesCircuit(const std::string& line) {
+bool closesCircuit(std::string_view line) {
     return !line.empty() && line.back() == '*';
 }
 
-FileExplanation readExplanation(const std::vector<std::string>& lines) {
+FileExplanation readExplanation(const LineViews& lines) {
     FileExplanation result;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] == kCircuitDataMarker) {
@@ -25,6 +26,22 @@ FileExplanation readExplanation(const std::vector<std::string>& lines) {
     return result;
 }
 
+std::vector<std::string> shownExplanation(const LineViews& lines) {
+    std::vector<std::string> shown;
+    std::size_t bytes = 0;
+    for (const std::string_view line : lines) {
+        if (bytes + line.size() > kLongestShownExplanation && !shown.empty())
+            break;
+        shown.push_back(line.size() > kLongestShownLine
+                            ? cutAtCharacter(line, kLongestShownLine) + "\u2026"
+                            : std::string(line));
+        bytes += shown.back().size() + 1;
+    }
+    if (const std::size_t left = lines.size() - shown.size(); left > 0)
+        shown.push_back("\u2026 (" + std::to_string(left) + " more lines not shown)");
+    return shown;
+}
+
 std::string newFileText(const std::vector<std::string>& explanation,
                         const std::string& description) {
     std::string text;
@@ -32,11 +49,25 @@ std::string newFileText(const std::vector<std::string>& explanation,
         if (i > 0)
             text += kLineEnd;
         text += explanation[i];
+        // A line that reads as the marker would start the circuits there: a blank after it
+        // keeps it text.
+        if (explanation[i] == kCircuitDataMarker)
+            text += ' ';
     }
     text += kLineEnd;
     text += kCircuitDataMarker;
     text += kLineEnd;
     return text + description;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::string addedCircuitText(const std::string& description) {

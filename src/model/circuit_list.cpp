@@ -10,14 +10,13 @@ constexpr std::size_t kLongLine = 200; // a longer line ends its chunk
 
 } // namespace
 
-CircuitLoad loadCircuits(CircuitList& list, const std::vector<std::string>& lines,
-                         std::size_t start) {
+CircuitLoad loadCircuits(CircuitList& list, const LineViews& lines, std::size_t start) {
     CircuitLoad load;
     int circuit = 1;
     int chunk = 1;
     list.chunks[circuit] = CircuitChunks{};
     for (std::size_t i = start; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         if (circuit > kMaxCircuits) {
             if (closesCircuit(line)) {
                 load.truncated = true;
@@ -46,6 +45,12 @@ CircuitLoad loadCircuits(CircuitList& list, const std::vector<std::string>& line
 std::string tooManyCircuitsMessage() {
     return "This file holds more than " + std::to_string(kMaxCircuits) +
            " circuits. Only the first " + std::to_string(kMaxCircuits) + " were loaded.";
+}
+
+std::string currentCircuitPlace(const CircuitList& list) {
+    if (list.sourceFile.empty())
+        return {};
+    return "\nin circuit " + std::to_string(list.current) + " of " + fileNameOf(list.sourceFile);
 }
 
 } // namespace voltaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/text_lines.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -17,9 +19,10 @@ using CircuitChunks = std::array<std::string, kMaxChunks + 1>;
 struct CircuitList {
     // [circuit 1..100][chunk 1..20]; index 0 unused.
     std::array<CircuitChunks, kMaxCircuits + 1> chunks{};
-    int count = 1;       // circuits in the list; 1 hides the step arrows
-    int current = 1;     // the circuit that reading the current circuit uses
-    std::string setName; // shown after "Circuits: " in the window caption
+    int count = 1;          // circuits in the list; 1 hides the step arrows
+    int current = 1;        // the circuit that reading the current circuit uses
+    std::string setName;    // shown after "Circuits: " in the window caption
+    std::string sourceFile; // the file the circuits were loaded from; empty for the built-ins
 
     std::string& chunk(int circuit, int index) { return chunks[circuit][index]; }
     const std::string& chunk(int circuit, int index) const { return chunks[circuit][index]; }
@@ -36,10 +39,13 @@ struct CircuitLoad {
 // longer line that does not close its circuit moves on to the next chunk, and the last chunk
 // takes every further line. Every circuit started is emptied first. Sets the count and makes
 // circuit 1 current; the set name stays.
-CircuitLoad loadCircuits(CircuitList& list, const std::vector<std::string>& lines,
-                         std::size_t start);
+CircuitLoad loadCircuits(CircuitList& list, const LineViews& lines, std::size_t start);
 
 // The warning for a file with more circuits than the list holds.
 std::string tooManyCircuitsMessage();
+
+// Where the current circuit came from, as a message's second line: "\nin circuit 2 of
+// set.cir" for a file's circuit, nothing for a built-in one.
+std::string currentCircuitPlace(const CircuitList& list);
 
 } // namespace voltaro

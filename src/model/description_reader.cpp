@@ -186,7 +186,7 @@ DescriptionReading readDescription(std::string_view description) {
 }
 
 std::string invalidCountMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid count; a count is 0, 1, 2 or 3";
+    return quoteInMessage(text) + " is not a valid count; a count is 0, 1, 2 or 3";
 }
 
 } // namespace voltaro

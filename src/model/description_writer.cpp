@@ -19,7 +19,7 @@ std::string joined(std::initializer_list<int> numbers) {
 
 std::string sourceLine(const Model& model) {
     if (model.menus.sourceKind() == kVariableSupply)
-        return formatFixed(model.source.supplyVoltage, 2, 4);
+        return formatFixedOrShortest(model.source.supplyVoltage, 2, 4);
     return cellValueText(model) + " " + std::to_string(model.menus.cellsInSeries()) + " " +
            std::to_string(model.menus.cellsInParallel());
 }
@@ -51,7 +51,7 @@ std::string branchLine(const CircuitTables& tables, int side, int lane, int bloc
     for (int position = 1; position <= count; ++position) {
         const ElementRecord& r = tables.record(side, lane, block, branch, position);
         text += ' ' + joined({bit(r.switchFlag), bit(r.openFlag), bit(r.wireFlag)}) + ' ' +
-                formatFixed(r.resistance, 2, 6) + ' ' + std::to_string(r.kind);
+                formatFixedOrShortest(r.resistance, 2, 6) + ' ' + std::to_string(r.kind);
     }
     return text;
 }
@@ -60,7 +60,7 @@ std::string branchLine(const CircuitTables& tables, int side, int lane, int bloc
 
 std::string cellValueText(const Model& model) {
     const std::string& typed = model.widgets[WidgetId::batteb].text;
-    if (parseReal(typed))
+    if (typed.size() <= kLongestFixedNumber && parseReal(typed))
         return typed;
     return formatShortest(model.source.cellValue);
 }

@@ -16,7 +16,7 @@ constexpr const char* kLineEnd = "\r\n";
 std::string describeCircuit(const Model& model, bool optionsFlag);
 
 // The cell value as the description carries it: the text of the cell value box as the pupil
-// left it, or the cell value itself when that text is not a number.
+// left it, or the cell value itself when that text is not a number or too long for a file's line.
 std::string cellValueText(const Model& model);
 
 } // namespace voltaro

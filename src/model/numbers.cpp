@@ -1,5 +1,7 @@
 #include "model/numbers.h"
 
+#include "model/text_lines.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -62,6 +64,13 @@ std::string formatShortest(double value) {
     return result.ec == std::errc() ? std::string(buffer, result.ptr) : "";
 }
 
+std::string formatFixedOrShortest(double value, int decimals, int width) {
+    std::string fixed = formatFixed(value, decimals, width);
+    if (fixed.empty() || fixed.size() > kLongestFixedNumber)
+        return formatShortest(value);
+    return fixed;
+}
+
 std::optional<double> parseReal(std::string_view text) {
     const std::string_view digits = dropPlus(trimBlanks(text));
     // The character check keeps out the words the standard conversion knows ("inf", "nan").
@@ -88,12 +97,19 @@ std::optional<int> parseInteger(std::string_view text) {
     return value;
 }
 
+std::string quoteInMessage(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest)
+        return "'" + std::string(text) + "'";
+    return "'" + cutAtCharacter(text, kLongest) + "\u2026'";
+}
+
 std::string invalidRealMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    return quoteInMessage(text) + " is not a valid floating point value";
 }
 
 std::string invalidIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    return quoteInMessage(text) + " is not a valid integer value";
 }
 
 } // namespace voltaro

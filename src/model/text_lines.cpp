@@ -100,8 +100,8 @@ std::string decodeFileText(std::string bytes) {
     return bytes;
 }
 
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
+LineViews splitLines(std::string_view text) {
+    LineViews lines;
     lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
@@ -112,10 +112,19 @@ std::vector<std::string> splitLines(std::string_view text) {
         std::size_t length = end - start;
         if (length > 0 && text[start + length - 1] == '\r')
             --length;
-        lines.emplace_back(text.substr(start, length));
+        lines.push_back(text.substr(start, length));
         start = next;
     }
     return lines;
+}
+
+std::string cutAtCharacter(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes)
+        return std::string(text);
+    std::size_t cut = bytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut; // a continuation byte: the character began before it
+    return std::string(text.substr(0, cut));
 }
 
 } // namespace voltaro

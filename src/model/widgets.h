@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/colour.h"
+#include "model/memo_lines.h"
 
 #include <array>
 #include <optional>
@@ -87,7 +88,7 @@ struct Widget {
     int tag = 0;
     std::string caption;
     std::string text;
-    std::vector<std::string> lines;
+    MemoLines lines;
     Rgb colour = Colour::White;
 };
 

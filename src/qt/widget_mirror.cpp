@@ -150,8 +150,10 @@ void WidgetMirror::connectInput(WidgetId id, QWidget* w) {
                 [this, id] { report(id, WidgetEvent::Enter); });
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
         connect(memo, &QPlainTextEdit::textChanged, this, [this, id, memo] {
-            if (!m_syncing)
-                m_state[id].lines = linesOf(memo->toPlainText());
+            if (m_syncing)
+                return;
+            m_state[id].lines = linesOf(memo->toPlainText());
+            m_shownLines[index(id)] = m_state[id].lines.changes(); // the memo shows them already
         });
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         connect(button, &QAbstractButton::clicked, this, [this, id, button] {
@@ -210,9 +212,10 @@ void WidgetMirror::syncOne(WidgetId id) {
         edit->setReadOnly(state.readOnly);
         fillBackground(w, QPalette::Base, state.colour);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
-        const QString text = joinLines(state.lines);
-        if (memo->toPlainText() != text)
-            memo->setPlainText(text);
+        if (m_shownLines[index(id)] != state.lines.changes()) {
+            memo->setPlainText(joinLines(state.lines));
+            m_shownLines[index(id)] = state.lines.changes();
+        }
         memo->setReadOnly(state.readOnly);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(caption);

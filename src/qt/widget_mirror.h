@@ -6,7 +6,9 @@
 #include <QObject>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QWidget;
@@ -46,6 +48,8 @@ private:
     Widgets& m_state;
     EventHandler m_onEvent;
     std::array<QWidget*, kWidgetCount> m_widgets{};
+    // The change count of each memo's lines as its widget shows them; none before the first.
+    std::array<std::optional<std::uint64_t>, kWidgetCount> m_shownLines{};
     bool m_syncing = false;
 };
 

@@ -3,8 +3,11 @@
 #include "app/workbench.h"
 #include "edit/file_panel.h"
 #include "model/description_writer.h"
+#include "support/compare.h"
 #include "support/file_desk.h"
 #include "support/test_runner.h"
+
+#include <cmath>
 
 using namespace voltaro;
 using namespace voltaro::test;
@@ -186,8 +189,59 @@ private slots:
         QCOMPARE(QString::fromStdString(d.platform.files[kFile]), QString::fromStdString(before));
         QCOMPARE(d.platform.errors.size(), std::size_t(1));
         const QString error = QString::fromStdString(d.platform.errors[0]);
-        QVERIFY2(error.contains(QString::fromStdString(kFile)), "the error names the file");
+        QCOMPARE(error.count(QString::fromStdString(kFile)), 1); // named once
         QVERIFY2(error.contains("No space left on device"), "the error gives the reason");
+        QVERIFY2(d.widget(WidgetId::Savepl).visible == !adding &&
+                     (adding || qLines(d.explanation()) == QStringList{"New"}),
+                 "a new file's explanation stays in the panel, to be saved elsewhere");
+    }
+
+    // Whatever the boxes take saves into a file that loads with the same value; beyond their
+    // limits they refuse with a message that names the limit.
+    void typedValuesSaveAndLoadBack_data() {
+        QTest::addColumn<bool>("cell");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // as loaded back; NaN: refused
+        const double refused = std::nan("");
+        QTest::newRow("largest resistance") << false << "1e15" << 1e15;
+        QTest::newRow("largest negative resistance") << false << "-1e15" << -1e15;
+        QTest::newRow("resistance with three decimals") << false << "123.456" << 123.456;
+        QTest::newRow("resistance beyond the limit") << false << "1.000001e15" << refused;
+        QTest::newRow("resistance of 1e200") << false << "1e200" << refused;
+        QTest::newRow("largest cell") << true << "1e6" << 1e6;
+        QTest::newRow("largest negative cell") << true << "-1000000" << -1e6;
+        QTest::newRow("cell written at length") << true << QString(40, '0') + "1.25" << 1.25;
+        QTest::newRow("cell beyond the limit") << true << "1000000.5" << refused;
+    }
+    void typedValuesSaveAndLoadBack() {
+        QFETCH(bool, cell);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        Desk d;
+        const WidgetId edit = cell ? WidgetId::batteb : WidgetId::rveb;
+        if (cell) {
+            markerMouseDown(d.bench, MarkerRef::named(MarkerId::battneg), 3, 3);
+            triggerMenu(d.bench, MenuId::CellValue1);
+        } else {
+            markerMouseDown(d.bench, MarkerRef::slot(1), 3, 3);
+            triggerMenu(d.bench, MenuId::Add1);
+        }
+        d.widget(edit).text = text.toStdString();
+        widgetEvent(d.bench, edit, WidgetEvent::Enter);
+        if (std::isnan(value)) {
+            QCOMPARE(d.platform.errors.size(), std::size_t(1));
+            QVERIFY2(
+                QString::fromStdString(d.platform.errors[0])
+                    .contains(cell ? "between -1e6 and 1e6 volts" : "between -1e15 and 1e15 ohms"),
+                d.platform.errors[0].c_str());
+            return;
+        }
+        d.saveNewFile({"Limits"});
+        d.loadAndAccept(kFile);
+        QVERIFY2(d.platform.errors.empty(), "the saved file loads");
+        const double loaded =
+            cell ? d.bench.model.source.cellValue : d.bench.model.tables.record(1).resistance;
+        VOLTARO_COMPARE_NEAR(loaded, value, cell ? 0.0 : 0.005); // two decimals in the file
     }
 
     void addToAFileThatIsNotThereSaysSo() {

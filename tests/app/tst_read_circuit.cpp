@@ -296,6 +296,8 @@ private slots:
         d.platform.files[kFile] = "Broken\r\nSTART CIRCUIT DATA\r\n1 300 80 x *\r\n";
         d.loadAndAccept(kFile);
         QCOMPARE(d.platform.errors.size(), std::size_t(1));
+        QCOMPARE(d.platform.errors[0],
+                 invalidIntegerMessage("x") + "\nin circuit 1 of circuits.cir");
         QVERIFY2(d.widget(WidgetId::Savepl).visible && d.widget(WidgetId::yngb).visible,
                  "the reading stopped before the panel closed");
     }

@@ -14,10 +14,14 @@ std::vector<std::string> toLines(const QStringList& list) {
     return lines;
 }
 
-QStringList fromLines(const std::vector<std::string>& lines) {
+LineViews views(const std::vector<std::string>& lines) {
+    return LineViews(lines.begin(), lines.end());
+}
+
+template <typename Lines> QStringList fromLines(const Lines& lines) {
     QStringList list;
-    for (const std::string& s : lines)
-        list << QString::fromStdString(s);
+    for (const std::string_view s : lines)
+        list << QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
     return list;
 }
 
@@ -103,9 +107,34 @@ private slots:
         QFETCH(QStringList, file);
         QFETCH(bool, proper);
         QFETCH(QStringList, explanation);
-        const FileExplanation e = readExplanation(toLines(file));
+        const std::vector<std::string> lines = toLines(file);
+        const FileExplanation e = readExplanation(views(lines));
         QCOMPARE(e.proper, proper);
         QCOMPARE(fromLines(e.lines), explanation);
+    }
+
+    // A huge explanation is shown in part: whole lines up to the limit, a line counting the
+    // rest, every line cut to its own limit.
+    void showsAnExplanationInPart_data() {
+        QTest::addColumn<int>("lineLength");
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("shownLines");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("short") << 10 << 3 << 3 << QString(10, 'x');
+        QTest::newRow("many lines") << 99 << 20000 << 10486 << "\u2026 (9515 more lines not shown)";
+        QTest::newRow("a line too long") << 20000 << 1 << 1 << QString(10000, 'x') + "\u2026";
+    }
+    void showsAnExplanationInPart() {
+        QFETCH(int, lineLength);
+        QFETCH(int, lineCount);
+        QFETCH(int, shownLines);
+        QFETCH(QString, last);
+        const std::vector<std::string> lines(
+            static_cast<std::size_t>(lineCount),
+            std::string(static_cast<std::size_t>(lineLength), 'x'));
+        const std::vector<std::string> shown = shownExplanation(views(lines));
+        QCOMPARE(int(shown.size()), shownLines);
+        QCOMPARE(QString::fromStdString(shown.back()), last);
     }
 
     void composesTheFileTexts() {
@@ -114,6 +143,8 @@ private slots:
                  QString("One\r\nTwo\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n"));
         QCOMPARE(QString::fromStdString(newFileText({}, description)),
                  QString("\r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n"));
+        QCOMPARE(QString::fromStdString(newFileText({kCircuitDataMarker}, description)),
+                 QString("START CIRCUIT DATA \r\nSTART CIRCUIT DATA\r\n1\r\n *\r\n"));
         QCOMPARE(QString::fromStdString(addedCircuitText(description)), QString("\r\n1\r\n *\r\n"));
     }
 
@@ -148,7 +179,8 @@ private slots:
         CircuitList list;
         list.current = 3;
         list.setName = "Kept";
-        const CircuitLoad load = loadCircuits(list, toLines(lines), 0);
+        const std::vector<std::string> owned = toLines(lines);
+        const CircuitLoad load = loadCircuits(list, views(owned), 0);
         QCOMPARE(load.count, count);
         QCOMPARE(list.count, count);
         QVERIFY(!load.truncated);
@@ -177,7 +209,7 @@ private slots:
         std::vector<std::string> lines(kMaxChunks + 5, longLine(250));
         lines.push_back(" *");
         CircuitList list;
-        const CircuitLoad load = loadCircuits(list, lines, 0);
+        const CircuitLoad load = loadCircuits(list, views(lines), 0);
         QCOMPARE(load.count, 1);
         for (int k = 1; k < kMaxChunks; ++k)
             QCOMPARE(list.chunk(1, k).size(), std::size_t(251));
@@ -207,7 +239,7 @@ private slots:
         if (inFile < 0)
             lines.push_back("trailing");
         CircuitList list;
-        const CircuitLoad load = loadCircuits(list, lines, 0);
+        const CircuitLoad load = loadCircuits(list, views(lines), 0);
         QCOMPARE(load.count, count);
         QCOMPARE(load.truncated, truncated);
         QCOMPARE(QString::fromStdString(list.chunk(count, 1)),

@@ -34,7 +34,10 @@ enum Change {
     EmptyBox,
     Locked,
     AllViews,
-    BigCount
+    BigCount,
+    HugeSupply,
+    HugeResistance,
+    LongBoxText
 };
 
 } // namespace
@@ -87,6 +90,10 @@ private slots:
         QTest::newRow("every view flag") << 5 << "7 0 0" << int(AllViews);
         QTest::newRow("count beyond the tables")
             << 7 << "3 1 0 1 100.00 1 1 0 1 100.00 1 1 0 1 100.00 1" << int(BigCount);
+        // Numbers whose fixed form would make a line too long to load again.
+        QTest::newRow("huge supply") << 4 << "1e+200" << int(HugeSupply);
+        QTest::newRow("huge resistance") << 10 << "1 0 0 0 -1e+200 1" << int(HugeResistance);
+        QTest::newRow("long cell box text") << 4 << "1.5 2 1" << int(LongBoxText);
     }
     void writesTheItemsInTheirFixedForms() {
         QFETCH(int, line);
@@ -126,6 +133,16 @@ private slots:
             break;
         case BigCount:
             m.tables.elementCount(kTopSide, 1, 1, 1) = 7;
+            break;
+        case HugeSupply:
+            m.menus[MenuId::Source1].tag = kVariableSupply;
+            m.source.supplyVoltage = 1e200;
+            break;
+        case HugeResistance:
+            setBranch(m.tables, kRightSide, 1, 1, 1, {resistor(-1e200)});
+            break;
+        case LongBoxText:
+            m.widgets[WidgetId::batteb].text = std::string(30, '0') + "1.5";
             break;
         }
         const QStringList lines = linesOf(describeCircuit(m, optionsFlag));

@@ -32,6 +32,14 @@ private slots:
         QTest::keyClicks(memo, QStringLiteral("!"));
         QCOMPARE(w.bench().widget(WidgetId::expmem).lines.back(), std::string("second line!"));
 
+        // The text is copied onto the memo only when it changed: an update keeps the selection.
+        memo->selectAll();
+        w.window.mirror();
+        QVERIFY2(memo->textCursor().hasSelection(), "an update leaves the memo's text alone");
+        w.bench().widget(WidgetId::expmem).lines = {"new"};
+        w.window.mirror();
+        QCOMPARE(memo->toPlainText(), QStringLiteral("new"));
+
         auto* check = w.window.findChild<QCheckBox*>(QStringLiteral("Showvaluecb"));
         QVERIFY(check->isChecked());
         QTest::mouseClick(check, Qt::LeftButton);

@@ -10,7 +10,7 @@ namespace voltaro::test {
 // A started workbench with the steps of the save panel as the pupil takes them.
 struct FileDesk : StartedBench {
     Widget& widget(WidgetId id) { return bench.widget(id); }
-    std::vector<std::string>& explanation() { return widget(WidgetId::expmem).lines; }
+    MemoLines& explanation() { return widget(WidgetId::expmem).lines; }
 
     // "New file", the explanation typed, the options box set, "&Save", the file chosen.
     void saveNewFile(const std::string& path, const std::vector<std::string>& lines,

@@ -5,7 +5,7 @@
 #include "lessons/builtin_circuits.h"
 #include "model/circuit_file.h"
 #include "model/text_lines.h"
-#include "qt/qt_platform.h"
+#include "qt/file_io.h"
 
 #include <QFileInfo>
 
@@ -13,11 +13,11 @@ namespace voltaro::sheet {
 
 namespace {
 
-QStringList toQStringList(const std::vector<std::string>& lines) {
+template <typename Lines> QStringList toQStringList(const Lines& lines) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
+    for (const std::string_view line : lines)
+        list << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     return list;
 }
 
@@ -28,10 +28,12 @@ SetOpening failed(const QString& error, ExitStatus status) {
 } // namespace
 
 SetOpening openFileSet(const QString& path) {
-    ReadResult read = readWholeFile(path.toStdString());
+    ReadResult read = readWholeFile(path);
     if (!read.ok)
-        return failed(QString::fromStdString(read.error), kFileFailed);
-    const std::vector<std::string> lines = splitLines(decodeFileText(std::move(read.bytes)));
+        return failed("cannot read " + path + ": " + QString::fromStdString(read.error),
+                      kFileFailed);
+    const std::string text = decodeFileText(std::move(read.bytes));
+    const LineViews lines = splitLines(text);
     const FileExplanation explanation = readExplanation(lines);
     if (!explanation.proper)
         return failed(path + QStringLiteral(": ") + QString::fromLatin1(kNotProperFileMessage),
