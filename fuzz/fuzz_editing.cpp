@@ -4,14 +4,20 @@
 #include "fuzz_support.h"
 
 #include "app/dispatch.h"
+#include "app/operations.h"
 #include "lessons/step_arrows.h"
+#include "model/circuit_file.h"
 #include "model/text_lines.h"
+#include "support/file_desk.h"
 #include "support/started_bench.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
+#include <set>
 
 using namespace voltaro;
 using namespace voltaro::fuzz;
@@ -46,9 +52,12 @@ public:
             const auto op = static_cast<Op>(m_in.byte() % static_cast<int>(Op::Count));
             if (m_trace)
                 std::fprintf(stderr, "step %d\n", static_cast<int>(op));
+            const std::map<std::string, std::string> filesBefore = m_desk.platform.files;
             step(op);
             afterHandler();
             checkInvariants(m_desk.bench);
+            if (op != Op::File)
+                checkSavedFilesLoad(filesBefore);
         }
     }
 
@@ -59,6 +68,8 @@ private:
     NullCanvas m_arrowCanvas;
     std::optional<MenuId> m_openPopup;
     std::optional<MarkerRef> m_captured;
+    // The files whose every byte the program wrote: saved as a new file, then perhaps added to.
+    std::set<std::string> m_ownFiles;
     // VOLTARO_FUZZ_TRACE=1 prints every call, to read a finding.
     bool m_trace = std::getenv("VOLTARO_FUZZ_TRACE") != nullptr;
 
@@ -68,6 +79,38 @@ private:
     }
 
     Workbench& bench() { return m_desk.bench; }
+
+    // Every file the program saved loads again, each of its circuits read without a message.
+    void checkSavedFilesLoad(const std::map<std::string, std::string>& before) {
+        for (const auto& [path, bytes] : m_desk.platform.files) {
+            const auto old = before.find(path);
+            if (old != before.end() && old->second == bytes)
+                continue;
+            const bool appended = old != before.end() && bytes.rfind(old->second, 0) == 0;
+            if (!appended)
+                m_ownFiles.insert(path);
+            if (m_ownFiles.count(path))
+                checkLoads(bytes);
+        }
+    }
+
+    static void checkLoads(const std::string& bytes) {
+        test::FileDesk desk;
+        NullCanvas canvas;
+        desk.bench.canvas = &canvas;
+        desk.platform.files["/pupil/saved.cir"] = bytes;
+        desk.loadAndAccept("/pupil/saved.cir");
+        for (int c = 2; c <= desk.bench.circuits.count && desk.platform.errors.empty(); ++c) {
+            desk.bench.circuits.current = c;
+            cirbt(desk.bench);
+        }
+        // Beyond 100 circuits a warning says that the rest were not loaded: no fault of the file.
+        const auto& warnings = desk.platform.warnings;
+        if (std::count(warnings.begin(), warnings.end(), kNotProperFileMessage) > 0)
+            fail("a file the program saved is not a proper file");
+        if (!desk.platform.errors.empty())
+            fail("a file the program saved does not load: " + desk.platform.errors.front());
+    }
 
     int coordinate() {
         switch (static_cast<Reach>(m_in.byte() % 3)) {
@@ -161,10 +204,12 @@ private:
             return;
         if (m_trace)
             std::fprintf(stderr, "  type %s \"%s\"\n", widgetName(id), text.c_str());
-        if (widgetDesign(id).kind == WidgetKind::Memo)
-            w.lines = splitLines(text);
-        else
+        if (widgetDesign(id).kind == WidgetKind::Memo) {
+            const LineViews lines = splitLines(text);
+            w.lines = std::vector<std::string>(lines.begin(), lines.end());
+        } else {
             w.text = text;
+        }
     }
 
     void check() {
@@ -267,6 +312,7 @@ private:
     void file() {
         const std::string& path = kFiles[m_in.byte() % 2];
         m_desk.platform.files[path] = m_in.text(4096);
+        m_ownFiles.erase(path);
     }
 };
 

@@ -12,6 +12,7 @@
 #include "support/descriptions.h"
 #include "support/file_desk.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -81,6 +82,16 @@ void writeDescriptionsAndFiles(const fs::path& out) {
     }
 }
 
+// Values whose fixed form once made a saved line longer than a loaded file's chunk, so that the
+// saved circuit did not load again: huge cells, resistances and a huge variable supply.
+void writeHugeValues(const fs::path& out) {
+    const std::string elements =
+        " 4 0 1 1 0 0 1 0 0 1 0 0 1 0 0 1 1 0 0 1e200 1 0 0 1 0 1 0 -1e200 2 "
+        "0 0 1 1 0 1 1.00 0 0 0 1 1 0 1 100.00 1 0 0 *";
+    write(out / "description", "huge-cells", "1 259 56 259 256 2 1e200 2 1 4 0 1" + elements);
+    write(out / "description", "huge-supply", "1 259 56 259 256 1 1e200 4 0 1" + elements);
+}
+
 int copyExampleFiles(const fs::path& out, const fs::path& folder) {
     int copied = 0;
     if (!fs::is_directory(folder))
@@ -129,6 +140,16 @@ void writeEditingRuns(const fs::path& out) {
         w.press(slot, 3, 3).mouse(Op::MarkerUp, 3, 3).menu(MenuId::Add1).type(WidgetId::rveb, t);
         save(w.click(WidgetId::okbt).menu(MenuId::On1));
     }
+    // New file with an explanation that holds the marker line, saved to a file.
+    const auto& texts = hostileTexts();
+    const auto marker = std::find(texts.begin(), texts.end(), "Text\nSTART CIRCUIT DATA\n1 *");
+    save(OpWriter()
+             .menu(MenuId::Newfile1)
+             .type(WidgetId::expmem, static_cast<std::size_t>(marker - texts.begin()))
+             .op(Op::Answers)
+             .u8(8)
+             .u8(0)
+             .click(WidgetId::nextbt));
     // The bottom handle dragged far.
     const int handle = shownIndex(started.bench, MarkerRef::named(MarkerId::botsh));
     save(OpWriter().press(handle, 4, 4).mouse(Op::MarkerMove, 900, 900).mouse(Op::MarkerUp, 0, 0));
@@ -143,6 +164,7 @@ int main(int argc, char** argv) {
     }
     const fs::path out = argv[1];
     writeDescriptionsAndFiles(out);
+    writeHugeValues(out);
     int examples = 0;
     for (int i = 2; i < argc; ++i)
         examples += copyExampleFiles(out, argv[i]);
