@@ -43,6 +43,18 @@ std::optional<std::string> readFileText(Workbench& bench, const std::string& pat
     return decodeFileText(std::move(read.bytes));
 }
 
+// Adds only to a circuit file: another file chosen by mistake (notes, a netlist also named
+// .cir) would be neither what it was nor a file that loads.
+FileResult addToCircuitFile(Workbench& bench, const std::string& path,
+                            const std::string& description) {
+    ReadResult read = bench.platform->readFile(path);
+    if (!read.ok)
+        return {false, read.error};
+    if (!readExplanation(splitLines(decodeFileText(std::move(read.bytes)))).proper)
+        return {false, kNotProperFileMessage};
+    return bench.platform->appendFile(path, addedCircuitText(description));
+}
+
 void save(Workbench& bench) {
     bench.widget(WidgetId::Savepl).visible = false;
     const std::optional<std::string> path = bench.platform->saveFileName(saveDialog(bench));
@@ -53,7 +65,7 @@ void save(Workbench& bench) {
         describeCircuit(bench.model, bench.widget(WidgetId::Showvaluecb).checked);
     const bool adding = bench.menu(MenuId::SaveCircuit1).tag == kAddToFile;
     const FileResult written =
-        adding ? bench.platform->appendFile(*path, addedCircuitText(description))
+        adding ? addToCircuitFile(bench, *path, description)
                : bench.platform->replaceFile(
                      *path, newFileText(bench.widget(WidgetId::expmem).lines, description));
     if (written.ok)

@@ -252,6 +252,14 @@ private slots:
         QCOMPARE(d.platform.errors.size(), std::size_t(1));
         QVERIFY(
             QString::fromStdString(d.platform.errors[0]).contains(QString::fromStdString(kFile)));
+        // A file that is not a circuit file is not added to.
+        const std::string notes = "Notes for Monday\r\n";
+        d.platform.files[kFile] = notes;
+        d.platform.saveAnswers.push_back(kFile);
+        Addtofile1Click(d.bench, MenuId::Addtofile1);
+        QCOMPARE(d.platform.files[kFile], notes);
+        QCOMPARE(d.platform.errors.back(),
+                 "The circuit could not be saved to " + kFile + ": " + kNotProper);
     }
 
     void loadShowsTheExplanationAndAsks() {
