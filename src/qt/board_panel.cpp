@@ -43,6 +43,9 @@ void drawMarker(QPainter& p, const Marker& m) {
 BoardPanel::BoardPanel(QWidget* parent)
     : QWidget(parent), m_picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("Panel1"));
+    // The board takes the keyboard focus on a click and by Tab, so the window's shortcuts act on
+    // it, not on a box.
+    setFocusPolicy(Qt::StrongFocus);
     m_picture.fill(Qt::white);
     m_canvas = std::make_unique<QtCanvas>(m_picture);
 }

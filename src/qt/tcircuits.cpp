@@ -72,6 +72,7 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     // not as it was before the handler (the save panel hidden before the save dialog).
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(platform))
         qtPlatform->setBeforeModal([this] { mirror(); });
+    m_panel->setFocus(Qt::OtherFocusReason);
 }
 
 TCircuits::~TCircuits() = default;

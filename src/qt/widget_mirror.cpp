@@ -76,10 +76,35 @@ bool pressesFocusedButton(QObject* watched, QEvent* event) {
     return true;
 }
 
+// Ctrl+C in a text box copies its selection; without a selection it is left to the window's
+// shortcut, which copies the board.
+bool decidesCopy(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->matches(QKeySequence::Copy))
+        return false;
+    bool selection = false;
+    if (auto* edit = qobject_cast<QLineEdit*>(watched))
+        selection = edit->hasSelectedText();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(watched))
+        selection = memo->textCursor().hasSelection();
+    else
+        return false;
+    key->setAccepted(selection);
+    return true;
+}
+
+// Whether the window's keyboard focus lies in the widget or in one of its children.
+bool holdsFocus(const QWidget* widget) {
+    const QWidget* focused = widget->window()->focusWidget();
+    return focused && (focused == widget || widget->isAncestorOf(focused));
+}
+
 } // namespace
 
 WidgetMirror::WidgetMirror(QWidget* board, Widgets& state, EventHandler onEvent)
-    : QObject(board), m_state(state), m_onEvent(std::move(onEvent)) {
+    : QObject(board), m_board(board), m_state(state), m_onEvent(std::move(onEvent)) {
     // Rows come parents first, so a child's parent exists when the child is made.
     for (int i = 0; i < kWidgetCount; ++i) {
         const auto id = static_cast<WidgetId>(i);
@@ -179,7 +204,7 @@ void WidgetMirror::report(WidgetId id, WidgetEvent event) {
 }
 
 bool WidgetMirror::eventFilter(QObject* watched, QEvent* event) {
-    if (pressesFocusedButton(watched, event))
+    if (pressesFocusedButton(watched, event) || decidesCopy(watched, event))
         return true;
     if (event->type() == QEvent::FocusIn)
         for (int i = 0; i < kWidgetCount; ++i)
@@ -228,8 +253,11 @@ void WidgetMirror::syncOne(WidgetId id) {
     } else if (widgetDesign(id).kind == WidgetKind::Panel) {
         fillBackground(w, QPalette::Window, state.colour);
     }
-    if (w->isVisibleTo(w->parentWidget()) != state.visible)
-        w->setVisible(state.visible);
+    if (w->isVisibleTo(w->parentWidget()) == state.visible)
+        return;
+    if (!state.visible && holdsFocus(w))
+        m_board->setFocus(Qt::OtherFocusReason);
+    w->setVisible(state.visible);
 }
 
 void WidgetMirror::focus(WidgetId id) {

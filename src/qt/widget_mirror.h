@@ -18,7 +18,8 @@ namespace voltaro {
 // The panels, boxes, edits, buttons and labels of the workbench as Qt widgets on the board
 // panel, created from their kind. What the user types or checks is written straight into the
 // workbench's widget state; clicks, Enter and focus are reported as widget events. sync()
-// copies the workbench's state onto the widgets.
+// copies the workbench's state onto the widgets. A widget hidden while it holds the keyboard focus
+// gives the focus back to the board, so that the window's shortcuts act on the board again.
 class WidgetMirror : public QObject {
     Q_OBJECT
 
@@ -45,6 +46,7 @@ private:
     void readCheckMark(WidgetId id, QAbstractButton* button);
     void report(WidgetId id, WidgetEvent event);
 
+    QWidget* m_board;
     Widgets& m_state;
     EventHandler m_onEvent;
     std::array<QWidget*, kWidgetCount> m_widgets{};

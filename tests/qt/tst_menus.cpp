@@ -1,7 +1,9 @@
 #include "app/dispatch.h"
 #include "support/test_runner.h"
+#include "view/point.h"
 #include "window_driver.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 
@@ -9,6 +11,7 @@ using namespace voltaro;
 using voltaro::test::WindowDriver;
 
 Q_DECLARE_METATYPE(voltaro::MenuId)
+Q_DECLARE_METATYPE(voltaro::MarkerRef)
 
 class MenusTest : public QObject {
     Q_OBJECT
@@ -78,6 +81,37 @@ private slots:
         QSignalSpy fired(w.window.findChild<QAction*>(name), &QAction::triggered);
         QTest::keyClick(&w.window, Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(fired.count(), 1);
+    }
+
+    // A box confirmed with Enter hides the edit that had the focus; the focus goes back to the
+    // board, where Ctrl+C copies the board again.
+    void ctrlCCopiesTheBoardAfterABoxIsConfirmed_data() {
+        QTest::addColumn<MarkerRef>("marker");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("resistor box") << MarkerRef::slot(109) << "Add1"
+                                      << "rveb";
+        QTest::newRow("cell value box") << MarkerRef::named(MarkerId::battneg) << "CellValue1"
+                                        << "batteb";
+    }
+    void ctrlCCopiesTheBoardAfterABoxIsConfirmed() {
+        QFETCH(MarkerRef, marker);
+        QFETCH(QString, entry);
+        QFETCH(QString, edit);
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.clickMarker(marker);
+        w.choose(entry.toLatin1().constData());
+        auto* box = w.window.findChild<QLineEdit*>(edit);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, QStringLiteral("2"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY2(!box->isVisible(), "Enter confirms and hides the box");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
+        QCOMPARE(QSize(w.platform.clipboard[0].width, w.platform.clipboard[0].height),
+                 QSize(kBoardWidth, kBoardHeight));
     }
 
     void captionFollowsTheWorkbench() {

@@ -2,6 +2,7 @@
 #include "window_driver.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,6 +50,32 @@ private slots:
         panel.visible = false;
         w.window.mirror();
         QVERIFY2(!box->isVisible(), "and hidden again");
+    }
+
+    // Ctrl+C in the read-only explanation copies the selected text; without a selection, the board.
+    void ctrlCInATextBoxCopiesItsSelection() {
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.bench().widget(WidgetId::Savepl).visible = true;
+        w.bench().widget(WidgetId::Savepl).tag = 1; // load mode: the focus keeps the text
+        w.bench().widget(WidgetId::expmem).lines = {"first line"};
+        w.bench().widget(WidgetId::expmem).readOnly = true;
+        w.window.mirror();
+        auto* memo = w.window.findChild<QPlainTextEdit*>(QStringLiteral("expmem"));
+        memo->setFocus();
+        QTextCursor cursor = memo->textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+        QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first"));
+        QVERIFY2(w.platform.clipboard.empty(), "the board is not copied over the selection");
+
+        cursor.clearSelection();
+        memo->setTextCursor(cursor);
+        QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
     }
 
     void enterOnAFocusedButtonClicksIt_data() {
