@@ -6,7 +6,6 @@
 #include "solver/meter_display.h"
 #include "solver/meter_potential.h"
 #include "solver/meter_reading.h"
-#include "view/point.h"
 
 namespace voltaro {
 
@@ -40,8 +39,8 @@ double currentReading(Workbench& bench, bool inSeries) {
     const Marker& black = bench.marker(MarkerId::vpos);
     const Marker& red = bench.marker(MarkerId::vneg);
     if (breakAtCorner(bench))
-        return cornerBreakCurrent(bench.results, black, red, bench.marker(MarkerId::ampsh),
-                                  kBoardHeight);
+        return cornerBreakCurrent(bench.results,
+                                  static_cast<MarkerId>(bench.meter.breakShape.index), black, red);
     return nodeCurrent(bench.model.tables, bench.ui.currentSlot, black, red);
 }
 

@@ -8,6 +8,38 @@ bool samePlace(const Marker& a, const Marker& b) {
     return a.left == b.left && a.top == b.top;
 }
 
+// The edges of the loop. Its current runs against the slot order: right to left along the top,
+// up the right side, left to right along the bottom and down the left edge past the battery.
+enum class Edge { Top, Right, Bottom, Left };
+
+// Whether the red lead lies downstream of the black one along an edge, so that the current
+// enters the meter by the black lead and reads negative.
+bool redDownstream(Edge edge, const Marker& black, const Marker& red) {
+    switch (edge) {
+    case Edge::Top:
+        return red.left < black.left;
+    case Edge::Right:
+        return red.top < black.top;
+    case Edge::Bottom:
+        return red.left > black.left;
+    case Edge::Left:
+        return red.top > black.top;
+    }
+    return false;
+}
+
+// The edge along which a corner's break marker lies from it.
+Edge gapEdge(MarkerId corner) {
+    switch (corner) {
+    case MarkerId::cor2:
+        return Edge::Top;
+    case MarkerId::cor3:
+        return Edge::Right;
+    default: // cor1 and cor4, above and below the battery
+        return Edge::Left;
+    }
+}
+
 } // namespace
 
 bool leadsAcrossBreak(const Marker& black, const Marker& red, const Marker& breakMarker,
@@ -31,10 +63,9 @@ void setBreakConducting(CircuitTables& tables, int breakSlot, bool atCorner, boo
     end.openFlag = open;
 }
 
-double cornerBreakCurrent(const SolverResults& results, const Marker& black, const Marker& red,
-                          const Marker& breakMarker, int boardHeight) {
-    const bool lowerHalf = breakMarker.top >= boardHeight / 2;
-    const bool reversed = lowerHalf ? red.left > black.left : red.left < black.left;
+double cornerBreakCurrent(const SolverResults& results, MarkerId corner, const Marker& black,
+                          const Marker& red) {
+    const bool reversed = redDownstream(gapEdge(corner), black, red);
     return reversed ? -results.totalCurrent : results.totalCurrent;
 }
 
@@ -50,11 +81,11 @@ double nodeCurrent(const CircuitTables& tables, int slot, const Marker& black, c
         tables.record(at->side, at->lane, at->block, at->branch, position).current;
     bool reversed = false;
     if (at->side == kTopSide)
-        reversed = red.left < black.left;
+        reversed = redDownstream(Edge::Top, black, red);
     else if (at->side == kRightSide)
-        reversed = red.top < black.top;
+        reversed = redDownstream(Edge::Right, black, red);
     else if (at->side == kBottomSide)
-        reversed = red.left > black.left;
+        reversed = redDownstream(Edge::Bottom, black, red);
     return reversed ? -current : current;
 }
 

@@ -15,11 +15,12 @@ bool leadsAcrossBreak(const Marker& black, const Marker& red, const Marker& brea
 // of the break slot's branch. A number that is not a slot changes nothing.
 void setBreakConducting(CircuitTables& tables, int breakSlot, bool atCorner, bool conducting);
 
-// The loop's total current as the ammeter across a corner break shows it: negative when the
-// break marker lies in the lower half of the board and the red lead is right of the black one,
-// or in the upper half and the red lead is left of it.
-double cornerBreakCurrent(const SolverResults& results, const Marker& black, const Marker& red,
-                          const Marker& breakMarker, int boardHeight);
+// The loop's total current as the ammeter across a break at `corner` shows it, positive when it
+// enters by the red lead. The gap runs down the left edge at cor1 and cor4, so the sign goes by
+// the leads' Top there (negated when the red lead is below the black one), and likewise up the
+// right side at cor3; at cor2 it runs along the top, negated when the red lead is left.
+double cornerBreakCurrent(const SolverResults& results, MarkerId corner, const Marker& black,
+                          const Marker& red);
 
 // The current of the element next to a slot's node (the branch's last element for its end
 // node), positive when it enters through the red lead: negated on the top side when the red lead

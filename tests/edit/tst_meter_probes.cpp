@@ -10,6 +10,8 @@
 #include "support/test_runner.h"
 
 #include <functional>
+#include <string>
+#include <utility>
 
 using namespace voltaro;
 using namespace voltaro::test;
@@ -399,10 +401,19 @@ private slots:
         QTest::addColumn<int>("corner");
         QTest::addColumn<bool>("redOnBreakMarker");
         QTest::addColumn<double>("sign");
-        // cor2's break marker lies left of it in the upper half; cor3's above it in the lower.
-        QTest::newRow("cor2, red on the break marker") << int(MarkerId::cor2) << true << -1.0;
-        QTest::newRow("cor2, black on the break marker") << int(MarkerId::cor2) << false << 1.0;
-        QTest::newRow("cor3, same left either way") << int(MarkerId::cor3) << true << 1.0;
+        // The current crosses the gap from the corner to its break marker, except at cor4,
+        // where it comes down the left edge from the battery through the break marker.
+        const std::pair<MarkerId, double> signWithRedOnBreakMarker[] = {{MarkerId::cor1, -1.0},
+                                                                        {MarkerId::cor2, -1.0},
+                                                                        {MarkerId::cor3, -1.0},
+                                                                        {MarkerId::cor4, 1.0}};
+        for (const auto& [corner, sign] : signWithRedOnBreakMarker) {
+            const std::string name = markerName(corner);
+            QTest::newRow((name + ", red on the break marker").c_str())
+                << int(corner) << true << sign;
+            QTest::newRow((name + ", black on the break marker").c_str())
+                << int(corner) << false << -sign;
+        }
     }
     void cornerAmmeterSign() {
         QFETCH(int, corner);

@@ -279,24 +279,25 @@ private slots:
     }
 
     void cornerCurrentSign_data() {
-        QTest::addColumn<int>("breakTop");
+        QTest::addColumn<int>("corner");
         QTest::addColumn<int>("redLeft");
+        QTest::addColumn<int>("redTop");
         QTest::addColumn<double>("sign");
-        // Black lead at left 100; the board is 528 high.
-        QTest::newRow("upper half, red right") << 100 << 115 << 1.0;
-        QTest::newRow("upper half, red left") << 100 << 85 << -1.0;
-        QTest::newRow("lower half, red left") << 264 << 85 << 1.0;
-        QTest::newRow("lower half, red right") << 264 << 115 << -1.0;
-        QTest::newRow("one above the middle, red right") << 263 << 115 << 1.0;
+        // Black lead at (100, 100); red beside it along the corner's gap.
+        QTest::newRow("cor2, red right") << int(MarkerId::cor2) << 115 << 100 << 1.0;
+        QTest::newRow("cor2, red left") << int(MarkerId::cor2) << 85 << 100 << -1.0;
+        QTest::newRow("cor1, red below") << int(MarkerId::cor1) << 100 << 115 << -1.0;
+        QTest::newRow("cor3, red below") << int(MarkerId::cor3) << 100 << 115 << 1.0;
     }
     void cornerCurrentSign() {
-        QFETCH(int, breakTop);
+        QFETCH(int, corner);
         QFETCH(int, redLeft);
+        QFETCH(int, redTop);
         QFETCH(double, sign);
         SolverResults r;
         r.totalCurrent = 0.4;
-        QCOMPARE(cornerBreakCurrent(r, markerAt(100, 0), markerAt(redLeft, 0),
-                                    markerAt(0, breakTop), 528),
+        QCOMPARE(cornerBreakCurrent(r, static_cast<MarkerId>(corner), markerAt(100, 100),
+                                    markerAt(redLeft, redTop)),
                  sign * 0.4);
     }
 };
