@@ -3,6 +3,7 @@
 #include "app/operations.h"
 #include "app/platform.h"
 #include "app/workbench.h"
+#include "edit/circuit_break.h"
 #include "edit/handles.h"
 #include "edit/source_config.h"
 #include "model/description_reader.h"
@@ -95,6 +96,8 @@ void layOutFromHandles(Workbench& bench) {
 std::optional<std::string> readCurrentCircuit(Workbench& bench) {
     showStepArrows(bench);
     playbt(bench);
+    // A break belongs to the circuit it was made in.
+    endBreak(bench);
     resistrestbt(bench);
     bench.ui.caption = "Circuits: " + bench.circuits.setName;
     const int current = std::clamp(bench.circuits.current, 1, kMaxCircuits);

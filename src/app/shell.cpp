@@ -3,6 +3,7 @@
 #include "app/operations.h"
 #include "app/platform.h"
 #include "app/workbench.h"
+#include "edit/circuit_break.h"
 #include "edit/meter_mode.h"
 #include "edit/popups.h"
 
@@ -18,11 +19,8 @@ void resetWindowState(Workbench& bench) {
     bench.widget(WidgetId::clb).visible = false;
     bench.ui.caption = "Voltaro";
 
-    bench.meter.breakCount = 0;
-    bench.menu(MenuId::Join1).enabled = false;
-    bench.menu(MenuId::Break1).enabled = true;
+    endBreak(bench);
     setEntriesEnabled(bench, {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2}, true);
-    bench.marker(MarkerId::ampsh).visible = false;
     bench.menu(MenuId::Options1).enabled = true;
 }
 

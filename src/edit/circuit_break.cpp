@@ -83,16 +83,20 @@ void Join1Click(Workbench& bench, MenuId) {
     MeterState& meter = bench.meter;
     const MarkerRef clicked = bench.ui.lastClicked;
     if (meter.breakCount > 0 && (clicked == meter.breakShape || clicked.is(MarkerId::ampsh))) {
-        bench.marker(MarkerId::ampsh).visible = false;
         setBreakConducting(bench.model.tables, 0, true, true);
         setBreakConducting(bench.model.tables, bench.ui.currentSlot, false, true);
-        meter.breakCount = 0;
-        bench.menu(MenuId::Join1).enabled = false;
-        bench.menu(MenuId::Break1).enabled = true;
+        endBreak(bench);
     }
     meter.takeLeadsOffPoints();
     parkLeadsAtRest(bench);
     placeRbt(bench);
+}
+
+void endBreak(Workbench& bench) {
+    bench.meter.breakCount = 0;
+    bench.menu(MenuId::Join1).enabled = false;
+    bench.menu(MenuId::Break1).enabled = true;
+    bench.marker(MarkerId::ampsh).visible = false;
 }
 
 const std::vector<MenuBinding>& breakMenuBindings() {

@@ -17,6 +17,10 @@ void Break1Click(Workbench& bench, MenuId);
 // at rest off every point.
 void Join1Click(Workbench& bench, MenuId);
 
+// No break any more: the count 0, `ampsh` hidden, "&Break" enabled and "&Join" disabled. The
+// tables are left as they are; Join closes the break's record, a reset rewrites them all.
+void endBreak(Workbench& bench);
+
 // Whether the break was made at one of the four corners, which opens the corner link.
 bool breakAtCorner(const Workbench& bench);
 
