@@ -1,5 +1,6 @@
 #include "app/operations.h"
 #include "app/workbench.h"
+#include "edit/meter_probes.h"
 #include "view/board_paint.h"
 #include "view/canvas.h"
 #include "view/geometry.h"
@@ -47,7 +48,10 @@ void placeRbt(Workbench& bench) {
     getrtotalbt(bench);
     // Without a board the paint still puts every marker in its place.
     NullCanvas noBoard;
-    paintBoard(bench.model, bench.meter, bench.canvas ? *bench.canvas : noBoard);
+    Canvas& board = bench.canvas ? *bench.canvas : noBoard;
+    paintCircuit(bench.model, board);
+    keepMeterOnItsPoints(bench);
+    paintMeterWires(bench.model, bench.meter, board);
     refreshMeter(bench);
 }
 

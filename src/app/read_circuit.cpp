@@ -98,12 +98,14 @@ std::optional<std::string> readCurrentCircuit(Workbench& bench) {
     playbt(bench);
     // A break belongs to the circuit it was made in.
     endBreak(bench);
+    bench.meter.leadsAwaitCircuit = true;
     resistrestbt(bench);
     bench.ui.caption = "Circuits: " + bench.circuits.setName;
     const int current = std::clamp(bench.circuits.current, 1, kMaxCircuits);
     const DescriptionReading reading = readDescription(bench.circuits.chunks[current]);
     applyHeader(bench, reading);
     storeCircuitData(reading, bench.model.tables, bench.model.markers);
+    bench.meter.leadsAwaitCircuit = false;
     if (reading.error)
         return reading.error->message;
     const bool unlocked = bench.menu(MenuId::Options1).enabled;

@@ -75,6 +75,9 @@ void Break1Click(Workbench& bench, MenuId) {
     const BoardPoint place = breakMarkerPlace(bench, meter.breakShape, slot);
     breakMarker.left = place.left;
     breakMarker.top = place.top;
+    const Marker& shape = bench.model.markers.at(meter.breakShape);
+    meter.breakMarkerLeft = place.left - shape.left;
+    meter.breakMarkerTop = place.top - shape.top;
     getrtotalbt(bench);
     placeRbt(bench);
 }

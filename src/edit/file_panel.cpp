@@ -163,6 +163,7 @@ void ybtClick(Workbench& bench, WidgetId) {
         bench.platform->warning(kNotProperFileMessage);
         return;
     }
+    bench.meter.leadsAwaitCircuit = true; // until the file's circuit 1 is read
     resistrestbt(bench);
     bench.ui.caption = "Voltaro: " + path;
     const CircuitLoad loaded = loadCircuits(bench.circuits, lines, explanation.dataStart);

@@ -23,14 +23,17 @@ MeterMode meterMode(const Workbench& bench) {
     return MeterMode::Off;
 }
 
-void parkLeadsAtRest(Workbench& bench) {
+void parkLeadAtRest(Workbench& bench, int lead) {
     const Widget& panel = bench.widget(WidgetId::meterpl);
-    const int centre = panel.left + panel.width / 2;
-    Marker& black = bench.marker(MarkerId::vpos);
-    Marker& red = bench.marker(MarkerId::vneg);
-    black.top = red.top = panel.top - 20;
-    black.left = centre - 20;
-    red.left = centre + 20;
+    Marker& marker = bench.marker(lead == 1 ? MarkerId::vpos : MarkerId::vneg);
+    marker.top = panel.top - 20;
+    marker.left = panel.left + panel.width / 2 + (lead == 1 ? -20 : 20);
+    bench.meter.leadPoint[lead].reset();
+}
+
+void parkLeadsAtRest(Workbench& bench) {
+    parkLeadAtRest(bench, 1);
+    parkLeadAtRest(bench, 2);
 }
 
 void setMeterMode(Workbench& bench, MeterMode mode) {

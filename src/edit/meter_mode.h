@@ -23,8 +23,9 @@ void None1Click(Workbench& bench, MenuId);
 void Voltage1Click(Workbench& bench, MenuId);
 void current1Click(Workbench& bench, MenuId);
 
-// Puts a lead at rest 20 pixels above the panel, 20 pixels left (black) or right (red) of its
-// centre.
+// Puts a lead (1 black, 2 red) at rest 20 pixels above the panel, 20 pixels left (black) or
+// right (red) of its centre, on no point; its slot and potential are left as they are.
+void parkLeadAtRest(Workbench& bench, int lead);
 void parkLeadsAtRest(Workbench& bench);
 
 } // namespace voltaro

@@ -6,6 +6,7 @@
 #include "edit/meter_mode.h"
 #include "solver/results.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace voltaro {
@@ -40,6 +41,7 @@ void snapOntoPoints(Workbench& bench, Marker& lead, int index) {
             continue;
         lead.left = candidate.left;
         lead.top = candidate.top;
+        bench.meter.leadPoint[index] = point;
         if (noBreak)
             bench.ui.currentSlot = candidate.tag;
         bench.meter.leadSlot[index] = bench.ui.currentSlot;
@@ -54,8 +56,54 @@ void snapOntoBreakMarker(Workbench& bench, Marker& lead, int index) {
         return;
     lead.left = breakMarker.left;
     lead.top = breakMarker.top;
+    // A hidden break marker is no point to follow.
+    bench.meter.leadPoint[index].reset();
+    if (breakMarker.visible)
+        bench.meter.leadPoint[index] = MarkerRef::named(MarkerId::ampsh);
     bench.meter.leadSlot[index] = 0;
     bench.meter.leadPotential[index] = 0.0;
+}
+
+bool pointExists(const Workbench& bench, MarkerRef point) {
+    if (point.is(MarkerId::ampsh))
+        return bench.marker(MarkerId::ampsh).visible;
+    const std::vector<MarkerRef> points = measurementPoints(bench);
+    return std::find(points.begin(), points.end(), point) != points.end();
+}
+
+// The break marker keeps its place beside the marker where the break was made.
+void keepBreakMarkerBesideItsShape(Workbench& bench) {
+    const MeterState& meter = bench.meter;
+    Marker& breakMarker = bench.marker(MarkerId::ampsh);
+    if (!breakMarker.visible || !meter.breakShape.isValid())
+        return;
+    const Marker& shape = bench.model.markers.at(meter.breakShape);
+    breakMarker.left = shape.left + meter.breakMarkerLeft;
+    breakMarker.top = shape.top + meter.breakMarkerTop;
+}
+
+// A lead on a point goes where the point now is and, without a break, measures the point's
+// slot (the Tags of the corners and the battery follow the layout); a lead whose point is gone
+// is parked at rest on no point.
+void keepLeadOnItsPoint(Workbench& bench, int index) {
+    MeterState& meter = bench.meter;
+    const std::optional<MarkerRef> point = meter.leadPoint[index];
+    if (!point)
+        return;
+    if (!pointExists(bench, *point)) {
+        if (meter.leadsAwaitCircuit)
+            return;
+        parkLeadAtRest(bench, index);
+        meter.leadSlot[index] = -999;
+        meter.leadPotential[index] = kOpenSentinel;
+        return;
+    }
+    const Marker& at = bench.model.markers.at(*point);
+    Marker& lead = bench.marker(index == 1 ? MarkerId::vpos : MarkerId::vneg);
+    lead.left = at.left;
+    lead.top = at.top;
+    if (!bench.marker(MarkerId::ampsh).visible)
+        meter.leadSlot[index] = at.tag;
 }
 
 } // namespace
@@ -78,6 +126,12 @@ std::vector<MarkerRef> measurementPoints(const Workbench& bench) {
     return points;
 }
 
+void keepMeterOnItsPoints(Workbench& bench) {
+    keepBreakMarkerBesideItsShape(bench);
+    keepLeadOnItsPoint(bench, 1);
+    keepLeadOnItsPoint(bench, 2);
+}
+
 void leadMouseDown(Workbench& bench, MarkerRef, int, int) {
     bench.ui.mouseHeld = true;
 }
@@ -93,6 +147,7 @@ void leadMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     lead.left += x - 3;
     const int index = lead.tag;
     meter.leadIndex = index;
+    meter.leadPoint[index].reset();
     meter.leadSlot[index] = -999;
     meter.leadPotential[index] = kOpenSentinel;
     snapOntoPoints(bench, lead, index);
@@ -119,6 +174,7 @@ void leadMouseUp(Workbench& bench, MarkerRef ref, int, int) {
         return;
     lead.top = panel.top - 20;
     lead.left = lead.tag * (panel.width / 3) + panel.left;
+    bench.meter.leadPoint[lead.tag].reset();
     meterbt(bench);
     placeRbt(bench);
 }

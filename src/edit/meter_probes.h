@@ -20,6 +20,11 @@ void leadMouseUp(Workbench& bench, MarkerRef lead, int x, int y);
 // terminals and the corners.
 std::vector<MarkerRef> measurementPoints(const Workbench& bench);
 
+// After the markers moved (a handle drag, a circuit read, a count changed): the break marker
+// keeps its place beside the marker of the break, each lead stays on the point it was snapped
+// onto, and a lead whose point is gone is parked at rest, measuring nothing.
+void keepMeterOnItsPoints(Workbench& bench);
+
 const std::vector<MarkerBinding>& meterProbeBindings();
 
 } // namespace voltaro

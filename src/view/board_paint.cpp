@@ -66,7 +66,7 @@ int branchSpacing(const Menus& menus) {
     return menus[MenuId::reisitor1].checked ? 35 : 45;
 }
 
-void paintBoard(Model& model, const MeterState& meter, Canvas& canvas) {
+void paintCircuit(Model& model, Canvas& canvas) {
     LabelCounters counters;
     canvas.setPenColour(Colour::White);
     canvas.setBrushColour(Colour::White);
@@ -86,8 +86,10 @@ void paintBoard(Model& model, const MeterState& meter, Canvas& canvas) {
     options.brightnessHidden = !menus.showBrightness();
     for (int side : {kTopSide, kRightSide, kBottomSide})
         paintSide(model, side, options, counters, canvas);
+}
 
-    if (!menus.meterOff())
+void paintMeterWires(const Model& model, const MeterState& meter, Canvas& canvas) {
+    if (!model.menus.meterOff())
         drawMeterLeads(canvas, model);
     if (meter.breakCount > 0)
         drawBreakMark(canvas, model, meter);

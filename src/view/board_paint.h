@@ -10,10 +10,12 @@ namespace voltaro {
 // hidden Options item `reisitor1` is checked, else 45.
 int branchSpacing(const Menus& menus);
 
-// The whole board from scratch over a solved model: the source, the loop wires, sides 1, 2 and
-// 4 with their elements and labels, the meter leads and the break mark. On its way it moves
-// every branch marker of a block in use and every slot marker of a branch in use to its place,
-// and shows the branch markers while the meter is off.
-void paintBoard(Model& model, const MeterState& meter, Canvas& canvas);
+// The board in two steps. First the circuit from scratch over a solved model: the source, the
+// loop wires, sides 1, 2 and 4 with their elements and labels; on its way it moves every branch
+// marker of a block in use and every slot marker of a branch in use to its place, and shows the
+// branch markers while the meter is off. Then, once the leads and the break marker are where
+// the markers put them, the meter leads and the break mark over it, which end the paint.
+void paintCircuit(Model& model, Canvas& canvas);
+void paintMeterWires(const Model& model, const MeterState& meter, Canvas& canvas);
 
 } // namespace voltaro

@@ -7,6 +7,7 @@
 #include "solver/brightness.h"
 #include "support/circuits.h"
 #include "support/compare.h"
+#include "support/scripted_platform.h"
 #include "support/test_runner.h"
 
 #include <functional>
@@ -120,6 +121,56 @@ private slots:
         QCOMPARE(b.display(), shown);
         QCOMPARE(b.bench.meter.leadSlot[1], black);
         QCOMPARE(b.bench.meter.leadSlot[2], red);
+    }
+
+    // After a handle drag or a file loaded the leads stay on the markers of their slots; a lead
+    // whose node is gone is parked and reads nothing.
+    void leadsStayOnTheirPointsWhenTheLayoutChanges_data() {
+        QTest::addColumn<QString>("read"); // the circuit of a file loaded after the leads are put
+        QTest::addColumn<bool>("redParked");
+        QTest::addColumn<QString>("shown");
+        const QString header = "1 400 112 400 400 2 1.5 2 1 4 0 0 1 0 0 1 0 0 1 0 0 1 0 0 ";
+        const QString rest = "0 0 1 1 0 1 1.00 0 0 0 1 1 0 0 0.00 0 0 0 1 1 0 1 1.00 0 0 0 *";
+        QTest::newRow("handle drag") << QString() << false << "2.00";
+        QTest::newRow("two bulbs #1 loaded")
+            << header + "2 0 0 0 5.00 2 0 0 0 5.00 2 0 " + rest << false << "1.50";
+        QTest::newRow("one bulb loaded, the red lead's node gone")
+            << header + "1 0 0 0 5.00 2 0 " + rest << true << "---";
+    }
+    void leadsStayOnTheirPointsWhenTheLayoutChanges() {
+        QFETCH(QString, read);
+        QFETCH(bool, redParked);
+        QFETCH(QString, shown);
+        Bench b(seriesBulbs);
+        chooseRange(b.bench, 2);
+        dropLead(b, kBlack, MarkerRef::slot(2));
+        dropLead(b, kRed, MarkerRef::slot(3));
+        const int oldLeft = b.at(MarkerRef::slot(2)).left;
+        if (read.isEmpty()) {
+            const MarkerRef handle = MarkerRef::named(MarkerId::botsh);
+            markerMouseDown(b.bench, handle, 3, 3);
+            markerMouseMove(b.bench, handle, -100, -60);
+            markerMouseUp(b.bench, handle, 3, 3);
+        } else {
+            ScriptedPlatform platform;
+            b.bench.platform = &platform;
+            platform.files["/pupil/next.cir"] = "START CIRCUIT DATA\n" + read.toStdString() + "\n";
+            platform.openAnswers.push_back("/pupil/next.cir");
+            triggerMenu(b.bench, MenuId::LoadCircuit1);
+            widgetEvent(b.bench, WidgetId::nextbt, WidgetEvent::Click);
+            widgetEvent(b.bench, WidgetId::ybt, WidgetEvent::Click);
+            QVERIFY(platform.errors.empty() && platform.warnings.empty());
+        }
+        QVERIFY2(b.at(MarkerRef::slot(2)).left != oldLeft, "the layout moved");
+        QCOMPARE(b.at(kBlack).left, b.at(MarkerRef::slot(2)).left);
+        QCOMPARE(b.at(kBlack).top, b.at(MarkerRef::slot(2)).top);
+        const Widget& panel = b.bench.widget(WidgetId::meterpl);
+        const Marker& redPlace = redParked
+                                     ? Marker{panel.left + panel.width / 2 + 20, panel.top - 20}
+                                     : b.at(MarkerRef::slot(3));
+        QCOMPARE(b.at(kRed).left, redPlace.left);
+        QCOMPARE(b.at(kRed).top, redPlace.top);
+        QCOMPARE(b.display(), shown);
     }
 
     void openSwitchTakesAlmostTheWholeSupply() {

@@ -166,6 +166,7 @@ private slots:
         Workbench& bench = board.bench;
         bench.meter.breakCount = 1;
         bench.meter.breakShape = MarkerRef::slot(2);
+        bench.meter.breakMarkerLeft = -15;
         Marker& ampsh = bench.marker(MarkerId::ampsh);
         ampsh.left = bench.model.markers.slot(2).left - 15;
         ampsh.top = bench.model.markers.slot(2).top;
