@@ -49,7 +49,6 @@ void ProbeMarkers::sync() {
             probe->setGeometry(box);
         if (probe->isVisibleTo(probe->parentWidget()) != m.visible)
             probe->setVisible(m.visible);
-        probe->raise();
         probe->update();
     }
 }

@@ -8,10 +8,9 @@
 
 namespace voltaro {
 
-// The four meter leads as small widgets of their own on the board panel, raised above every
-// other widget, so that a lead dragged over the meter panel or a box stays in sight. Each
-// draws its marker and hands its mouse events to the board panel, which hit-tests them as
-// markers like any other.
+// The four meter leads as small widgets of their own on the board panel, above the meter panel,
+// so that a lead dragged over it stays in sight. Each draws its marker and hands its mouse
+// events to the board panel, which hit-tests them as markers like any other.
 class ProbeMarker : public QWidget {
     Q_OBJECT
 
@@ -36,7 +35,7 @@ class ProbeMarkers {
 public:
     ProbeMarkers(QWidget* board, const Markers& markers);
 
-    // Places, shows or hides each lead as its marker says, and keeps it on top.
+    // Places, shows or hides each lead as its marker says.
     void sync();
 
 private:

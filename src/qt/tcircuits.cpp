@@ -60,6 +60,7 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
         });
     styleMeterPanel(*m_widgets);
     m_probes = std::make_unique<ProbeMarkers>(m_panel, m_bench.model.markers);
+    raiseBoxesAboveTheMeter();
     m_mouse = new BoardMouse(m_panel, m_bench, [this] { afterHandler(); });
     m_openPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
 
@@ -76,6 +77,16 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
 }
 
 TCircuits::~TCircuits() = default;
+
+// The leads, made last, lie above the meter panels; every other panel and box of the board goes
+// above both, so that the meter never covers a lesson's text or a value box.
+void TCircuits::raiseBoxesAboveTheMeter() {
+    for (int i = 0; i < kWidgetCount; ++i) {
+        const auto id = static_cast<WidgetId>(i);
+        if (!widgetDesign(id).parent && id != WidgetId::meterpl && id != WidgetId::meterpl2)
+            m_widgets->widget(id)->raise();
+    }
+}
 
 // The step-arrow picture: the workbench draws on its canvas; a mouse move over it is its own
 // handler's, as its click is a widget event.

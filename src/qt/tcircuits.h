@@ -45,6 +45,7 @@ private:
     void afterHandler();
     void takeRequests();
     void connectStepArrows();
+    void raiseBoxesAboveTheMeter();
 
     Workbench m_bench;
     std::unique_ptr<Platform> m_ownPlatform;

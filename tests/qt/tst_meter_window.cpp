@@ -76,6 +76,13 @@ private slots:
         QVERIFY2(w.panel()->childAt(overPanel) == lead, "the lead lies over the meter panel");
         QTest::mouseRelease(lead, Qt::LeftButton, {}, overPanel - lead->pos());
         QCOMPARE(lead->pos(), QPoint(panel.left + 2 * (panel.width / 3), panel.top - 20));
+
+        // A lesson's panel over the meter covers the meter and the lead at rest above it.
+        w.bench().widget(WidgetId::Savepl).visible = true;
+        w.window.mirror();
+        auto* lesson = w.window.findChild<QWidget*>(QStringLiteral("Savepl"));
+        for (const QPoint at : {overPanel, lead->geometry().center()})
+            QVERIFY2(lesson->isAncestorOf(w.panel()->childAt(at)), "the panel lies on top");
     }
 
     void misusedAmmeterTurnsTheDisplayBlack() {
