@@ -3,9 +3,12 @@
 #include "app/operations.h"
 #include "app/workbench.h"
 #include "edit/element_menu.h"
+#include "edit/meter_mode.h"
 #include "edit/popups.h"
 #include "view/geometry.h"
 #include "view/point.h"
+
+#include <algorithm>
 
 namespace voltaro {
 
@@ -28,6 +31,19 @@ void dragResizeHandle(Marker& handle, int x, int y) {
 
 bool isMoveHandle(MarkerRef ref) {
     return ref.is(MarkerId::movesh) || ref.is(MarkerId::movesh2);
+}
+
+Widget& panelOf(Workbench& bench, MarkerRef moveHandle) {
+    return bench.widget(moveHandle.is(MarkerId::movesh) ? WidgetId::meterpl : WidgetId::meterpl2);
+}
+
+// The handle where the whole panel hanging from its bottom-right pixel, and the leads' rest
+// places above the panel, lie on the board picture.
+void keepMeterOnBoard(Marker& handle, const Widget& panel, int hang) {
+    handle.left =
+        std::clamp(handle.left, kBoardOriginX, kBoardOriginX + kBoardWidth - panel.width - hang);
+    handle.top = std::clamp(handle.top, kBoardOriginY + kLeadRestRise - hang,
+                            kBoardOriginY + kBoardHeight - panel.height - hang);
 }
 
 } // namespace
@@ -134,6 +150,7 @@ void moveshMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
         handle.left = 10;
     if (handle.left > kBoardWidth)
         handle.left = kBoardWidth - 5;
+    keepMeterOnBoard(handle, panelOf(bench, ref), size.width - 1);
 }
 
 void moveshMouseUp(Workbench& bench, MarkerRef ref, int, int) {
@@ -142,7 +159,7 @@ void moveshMouseUp(Workbench& bench, MarkerRef ref, int, int) {
         return;
     const Marker& size = bench.marker(MarkerId::movesh);
     const Marker& handle = bench.model.markers.at(ref);
-    Widget& panel = bench.widget(ref.is(MarkerId::movesh) ? WidgetId::meterpl : WidgetId::meterpl2);
+    Widget& panel = panelOf(bench, ref);
     panel.top = handle.top + size.height - 1;
     panel.left = handle.left + size.width - 1;
     placeRbt(bench);

@@ -26,7 +26,7 @@ MeterMode meterMode(const Workbench& bench) {
 void parkLeadAtRest(Workbench& bench, int lead) {
     const Widget& panel = bench.widget(WidgetId::meterpl);
     Marker& marker = bench.marker(lead == 1 ? MarkerId::vpos : MarkerId::vneg);
-    marker.top = panel.top - 20;
+    marker.top = panel.top - kLeadRestRise;
     marker.left = panel.left + panel.width / 2 + (lead == 1 ? -20 : 20);
     bench.meter.leadPoint[lead].reset();
 }

@@ -9,6 +9,9 @@ namespace voltaro {
 
 struct Workbench;
 
+// The leads rest this many pixels above the meter panel.
+constexpr int kLeadRestRise = 20;
+
 // Puts the meter into a mode: the check mark on `None1`, `Voltage1` or `current1`, "---" on the
 // display, the unit letter and range labels of the mode, the panel and the leads shown (at
 // rest above the panel) unless the mode is Off, no lead on a point; then paints. The fuse is

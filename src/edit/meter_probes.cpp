@@ -172,7 +172,7 @@ void leadMouseUp(Workbench& bench, MarkerRef ref, int, int) {
                                            panel.left + panel.width + kParkMargin);
     if (!overPanel)
         return;
-    lead.top = panel.top - 20;
+    lead.top = panel.top - kLeadRestRise;
     lead.left = lead.tag * (panel.width / 3) + panel.left;
     bench.meter.leadPoint[lead.tag].reset();
     meterbt(bench);

@@ -179,10 +179,12 @@ private slots:
         const int pl = int(WidgetId::meterpl), pl2 = int(WidgetId::meterpl2);
         QTest::newRow("design place") << first << pl << 280 << 240 << 280 << 240;
         QTest::newRow("second meter") << second << pl2 << 100 << 50 << 100 << 50;
-        QTest::newRow("above the board") << first << pl << 300 << -1 << 300 << 10;
+        // The panel of 193 x 145 hangs 8 pixels right of and below the handle; it and the
+        // leads resting 20 pixels above it stay on the picture, from (7, 7) to (777, 535).
+        QTest::newRow("above the board") << first << pl << 300 << -1 << 300 << 19;
         QTest::newRow("left of the board") << first << pl << -1 << 300 << 10 << 300;
-        QTest::newRow("below the board") << first << pl << 300 << 529 << 300 << 523;
-        QTest::newRow("right of the board") << first << pl << 771 << 300 << 765 << 300;
+        QTest::newRow("below the board") << first << pl << 300 << 529 << 300 << 382;
+        QTest::newRow("right of the board") << first << pl << 771 << 300 << 576 << 300;
     }
     void moveHandlePlacesThePanel() {
         QFETCH(int, handle);
