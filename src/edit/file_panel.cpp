@@ -168,6 +168,7 @@ void ybtClick(Workbench& bench, WidgetId) {
     bench.ui.caption = "Voltaro: " + path;
     const CircuitLoad loaded = loadCircuits(bench.circuits, lines, explanation.dataStart);
     bench.circuits.sourceFile = path;
+    bench.circuits.setName = fileNameOf(path); // the caption reads "Circuits: " and the name
     // A circuit read whole closes the panel; a malformed one leaves it open behind the error.
     cirbt(bench);
     if (loaded.truncated)
