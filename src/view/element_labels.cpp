@@ -3,6 +3,8 @@
 #include "model/numbers.h"
 #include "view/ohm_sign.h"
 
+#include <cmath>
+
 namespace voltaro {
 
 namespace {
@@ -10,6 +12,14 @@ namespace {
 void writeText(Canvas& canvas, Point at, const std::string& text) {
     if (!text.empty())
         canvas.text(at, text);
+}
+
+// The resistance cut toward zero with every digit, beyond the int range too ("-0.5" gives "0").
+// What is not a finite number, which no box or file can store, is saturated as an int.
+std::string wholeOhms(double resistance) {
+    if (!std::isfinite(resistance))
+        return formatFixed(truncToInt(resistance), 0);
+    return formatFixed(std::trunc(resistance) + 0.0, 0);
 }
 
 } // namespace
@@ -25,7 +35,7 @@ ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool
         const int number = ++counters.loads;
         const bool resistor = record.kind == ElementKind::Resistor;
         if (showResistance && resistor)
-            label.value = "= " + formatFixed(truncToInt(record.resistance), 0);
+            label.value = "= " + wholeOhms(record.resistance);
         if (labelLoads)
             label.name = (resistor ? "R" : "L") + formatFixed(number, 0);
     }

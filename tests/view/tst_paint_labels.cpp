@@ -120,8 +120,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("99.9 is 99") << 99.9 << "= 99";
         QTest::newRow("negative") << -12.7 << "= -12";
-        QTest::newRow("1e300") << 1e300 << "= 2147483647";
-        QTest::newRow("-1e300") << -1e300 << "= -2147483648";
+        QTest::newRow("-0.5 is 0") << -0.5 << "= 0";
+        QTest::newRow("above the int range") << 2147483648.9 << "= 2147483648";
+        QTest::newRow("1e20") << 1e20 << "= 100000000000000000000";
+        QTest::newRow("-1e20") << -1e20 << "= -100000000000000000000";
         QTest::newRow("not a number") << std::nan("") << "= 0";
         QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "= 2147483647";
     }
