@@ -2,8 +2,9 @@
 
 namespace voltaro {
 
-// How brightly an element burns: Trunc(200 * sqrt(voltage * current)); 0 when the power is
-// not a positive finite number, and at most the int range.
+// How brightly an element burns: Trunc(200 * sqrt(voltage * current)), at most the int range;
+// 0 for no power or a negative one, the int range's top for an overflowing power (infinite or
+// not a number).
 int brightnessOf(double voltage, double current);
 
 } // namespace voltaro

@@ -386,8 +386,9 @@ private slots:
         QTest::addColumn<int>("brightness");
         QTest::newRow("dark") << 0.0 << 0.0 << 0;
         QTest::newRow("negative power") << -1.0 << 1.0 << 0;
-        QTest::newRow("infinite") << 1e308 << 1e308 << 0;
-        QTest::newRow("nan") << std::nan("") << 1.0 << 0;
+        QTest::newRow("infinite") << 1e308 << 1e308 << INT_MAX;
+        QTest::newRow("nan") << std::nan("") << 1.0 << INT_MAX;
+        QTest::newRow("negative and infinite") << -1e308 << 1e308 << 0;
         QTest::newRow("beyond the int range") << 1e150 << 1e150 << INT_MAX;
         QTest::newRow("full") << 3.0 << 0.6 << 268;
     }
