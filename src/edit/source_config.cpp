@@ -18,6 +18,18 @@ void updateCellSupply(Workbench& bench) {
         bench.model.menus.cellsInSeries() * bench.model.source.cellValue;
 }
 
+// The cell value as its box shows it, in six characters: with one decimal ("   1.5") when that
+// reads back to the value, else in the shortest form that does ("  0.07"), so Ok keeps it.
+std::string cellValueShown(double value) {
+    const std::string oneDecimal = formatFixed(value, 1, 6);
+    if (parseReal(oneDecimal) == value)
+        return oneDecimal;
+    std::string shortest = formatShortest(value);
+    if (shortest.size() < 6)
+        shortest.insert(0, 6 - shortest.size(), ' ');
+    return shortest;
+}
+
 } // namespace
 
 void Variable1Click(Workbench& bench, MenuId entry) {
@@ -64,7 +76,7 @@ void setCellsInParallel(Workbench& bench, int count) {
 
 void CellValue1Click(Workbench& bench, MenuId) {
     bench.widget(WidgetId::battgb).visible = true;
-    bench.widget(WidgetId::batteb).text = formatFixed(bench.model.source.cellValue, 1, 6);
+    bench.widget(WidgetId::batteb).text = cellValueShown(bench.model.source.cellValue);
     bench.ui.focus = WidgetId::batteb;
 }
 

@@ -114,6 +114,8 @@ private slots:
         QTest::newRow("12.5") << 12.5 << QStringLiteral("  12.5");
         QTest::newRow("zero") << 0.0 << QStringLiteral("   0.0");
         QTest::newRow("negative") << -3.0 << QStringLiteral("  -3.0");
+        QTest::newRow("0.07 as stored") << 0.07 << QStringLiteral("  0.07");
+        QTest::newRow("1.25 as stored") << 1.25 << QStringLiteral("  1.25");
     }
     void cellValueBoxShowsSixCharacters() {
         QFETCH(double, cellValue);
