@@ -28,7 +28,10 @@ void parkLeadAtRest(Workbench& bench, int lead) {
     Marker& marker = bench.marker(lead == 1 ? MarkerId::vpos : MarkerId::vneg);
     marker.top = panel.top - kLeadRestRise;
     marker.left = panel.left + panel.width / 2 + (lead == 1 ? -20 : 20);
-    bench.meter.leadPoint[lead].reset();
+    MeterState& meter = bench.meter;
+    meter.leadPoint[lead].reset();
+    meter.leadSlot[lead] = -999;
+    meter.leadPotential[lead] = kOpenSentinel;
 }
 
 void parkLeadsAtRest(Workbench& bench) {

@@ -27,7 +27,8 @@ void Voltage1Click(Workbench& bench, MenuId);
 void current1Click(Workbench& bench, MenuId);
 
 // Puts a lead (1 black, 2 red) at rest 20 pixels above the panel, 20 pixels left (black) or
-// right (red) of its centre, on no point; its slot and potential are left as they are.
+// right (red) of its centre, off every point: no slot, no potential, so the next paint does not
+// measure where it was.
 void parkLeadAtRest(Workbench& bench, int lead);
 void parkLeadsAtRest(Workbench& bench);
 

@@ -94,8 +94,6 @@ void keepLeadOnItsPoint(Workbench& bench, int index) {
         if (meter.leadsAwaitCircuit)
             return;
         parkLeadAtRest(bench, index);
-        meter.leadSlot[index] = -999;
-        meter.leadPotential[index] = kOpenSentinel;
         return;
     }
     const Marker& at = bench.model.markers.at(*point);

@@ -173,6 +173,16 @@ private slots:
         QCOMPARE(b.display(), shown);
     }
 
+    void switchingTheMeterOffAndOnTakesTheLeadsOffTheirPoints() {
+        Bench b(seriesBulbs);
+        dropLead(b, kBlack, MarkerRef::slot(2));
+        dropLead(b, kRed, MarkerRef::slot(3));
+        triggerMenu(b.bench, MenuId::On1);
+        triggerMenu(b.bench, MenuId::On1);
+        QCOMPARE(b.display(), QStringLiteral("---"));
+        QCOMPARE(b.bench.meter.leadSlot[2], -999);
+    }
+
     void openSwitchTakesAlmostTheWholeSupply() {
         Bench b([](CircuitTables& t) {
             setBranch(t, kTopSide, 1, 1, 1, {openSwitch()});
