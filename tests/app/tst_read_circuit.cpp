@@ -231,27 +231,6 @@ private slots:
         QCOMPARE(QPoint(bottom.left, bottom.top), botsh);
     }
 
-    void readingACircuitEndsTheBreak_data() {
-        QTest::addColumn<int>("corner"); // the named marker broken at, or -1 for slot 3
-        QTest::newRow("at a node") << -1;
-        QTest::newRow("at a corner") << int(MarkerId::cor4);
-    }
-    void readingACircuitEndsTheBreak() {
-        QFETCH(int, corner);
-        FileDesk d;
-        Workbench& b = d.bench;
-        const MarkerRef at =
-            corner < 0 ? MarkerRef::slot(3) : MarkerRef::named(static_cast<MarkerId>(corner));
-        markerMouseDown(b, at, 3, 3);
-        triggerMenu(b, MenuId::Break1);
-        QVERIFY(b.marker(MarkerId::ampsh).visible);
-        d.readCircuit(inChunk1(withHeader("1 560 112 560 464 2 1.5 2 1 4 0 0")));
-        QVERIFY2(!b.marker(MarkerId::ampsh).visible, "the break marker goes");
-        QCOMPARE(b.meter.breakCount, 0);
-        QVERIFY2(b.menu(MenuId::Break1).enabled && !b.menu(MenuId::Join1).enabled,
-                 "Break is offered again, Join no longer");
-    }
-
     void aSavedFileLoadsBackWithItsExplanation() {
         FileDesk d;
         d.readCircuit(inChunk1(lessonFor(MenuId::combo1)->description()), "Parallel and Series");

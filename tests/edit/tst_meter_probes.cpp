@@ -124,26 +124,30 @@ private slots:
     }
 
     // After a handle drag or a file loaded the leads stay on the markers of their slots; a lead
-    // whose node is gone is parked and reads nothing.
+    // whose point is gone is parked and reads nothing. A file loaded also ends a break.
     void leadsStayOnTheirPointsWhenTheLayoutChanges_data() {
         QTest::addColumn<QString>("read"); // the circuit of a file loaded after the leads are put
-        QTest::addColumn<bool>("redParked");
+        QTest::addColumn<bool>("broken");  // ammeter, black lead on the break marker of slot 3
         QTest::addColumn<QString>("shown");
         const QString header = "1 400 112 400 400 2 1.5 2 1 4 0 0 1 0 0 1 0 0 1 0 0 1 0 0 ";
         const QString rest = "0 0 1 1 0 1 1.00 0 0 0 1 1 0 0 0.00 0 0 0 1 1 0 1 1.00 0 0 0 *";
         QTest::newRow("handle drag") << QString() << false << "2.00";
         QTest::newRow("two bulbs #1 loaded")
             << header + "2 0 0 0 5.00 2 0 0 0 5.00 2 0 " + rest << false << "1.50";
-        QTest::newRow("one bulb loaded, the red lead's node gone")
+        QTest::newRow("one bulb loaded over a break: both points gone")
             << header + "1 0 0 0 5.00 2 0 " + rest << true << "---";
     }
     void leadsStayOnTheirPointsWhenTheLayoutChanges() {
         QFETCH(QString, read);
-        QFETCH(bool, redParked);
+        QFETCH(bool, broken);
         QFETCH(QString, shown);
-        Bench b(seriesBulbs);
+        Bench b(seriesBulbs, broken);
         chooseRange(b.bench, 2);
-        dropLead(b, kBlack, MarkerRef::slot(2));
+        if (broken) {
+            pressForMenu(b.bench, MarkerRef::slot(3));
+            triggerMenu(b.bench, MenuId::Break1);
+        }
+        dropLead(b, kBlack, broken ? MarkerRef::named(MarkerId::ampsh) : MarkerRef::slot(2));
         dropLead(b, kRed, MarkerRef::slot(3));
         const int oldLeft = b.at(MarkerRef::slot(2)).left;
         if (read.isEmpty()) {
@@ -162,15 +166,16 @@ private slots:
             QVERIFY(platform.errors.empty() && platform.warnings.empty());
         }
         QVERIFY2(b.at(MarkerRef::slot(2)).left != oldLeft, "the layout moved");
-        QCOMPARE(b.at(kBlack).left, b.at(MarkerRef::slot(2)).left);
-        QCOMPARE(b.at(kBlack).top, b.at(MarkerRef::slot(2)).top);
         const Widget& panel = b.bench.widget(WidgetId::meterpl);
-        const Marker& redPlace = redParked
-                                     ? Marker{panel.left + panel.width / 2 + 20, panel.top - 20}
-                                     : b.at(MarkerRef::slot(3));
-        QCOMPARE(b.at(kRed).left, redPlace.left);
-        QCOMPARE(b.at(kRed).top, redPlace.top);
+        const int centre = panel.left + panel.width / 2;
+        const Marker black =
+            broken ? Marker{centre - 20, panel.top - 20} : b.at(MarkerRef::slot(2));
+        const Marker red = broken ? Marker{centre + 20, panel.top - 20} : b.at(MarkerRef::slot(3));
+        QCOMPARE(QPoint(b.at(kBlack).left, b.at(kBlack).top), QPoint(black.left, black.top));
+        QCOMPARE(QPoint(b.at(kRed).left, b.at(kRed).top), QPoint(red.left, red.top));
         QCOMPARE(b.display(), shown);
+        QVERIFY2(!b.bench.marker(MarkerId::ampsh).visible && b.bench.menu(MenuId::Break1).enabled,
+                 "no break is left");
     }
 
     void switchingTheMeterOffAndOnTakesTheLeadsOffTheirPoints() {
