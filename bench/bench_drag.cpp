@@ -1,6 +1,6 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "qt/qt_canvas.h"
 #include "support/circuits.h"
 #include "view/point.h"

@@ -1,5 +1,5 @@
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "model/circuit_file.h"
 #include "model/circuit_list.h"
 #include "model/description_reader.h"

@@ -1,5 +1,5 @@
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "qt/qt_canvas.h"
 #include "support/circuits.h"
 

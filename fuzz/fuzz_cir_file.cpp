@@ -2,7 +2,7 @@
 // explanation, "&Yes", the circuit list, then every circuit of it read and painted in turn.
 #include "fuzz_support.h"
 
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "support/file_desk.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Arbitrary bytes read as the current circuit, painted, saved and read back.
 #include "fuzz_support.h"
 
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "model/circuit_file.h"
 #include "model/description_writer.h"
 #include "support/file_desk.h"

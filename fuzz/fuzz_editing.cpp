@@ -4,7 +4,7 @@
 #include "fuzz_support.h"
 
 #include "app/dispatch.h"
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "lessons/step_arrows.h"
 #include "model/circuit_file.h"
 #include "model/text_lines.h"

@@ -1,6 +1,6 @@
 #include "fuzz_support.h"
 
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "edit/meter_mode.h"
 #include "model/numbers.h"
 

@@ -1,5 +1,5 @@
 #include "app/dispatch.h"
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "edit/source_config.h"
 #include "lessons/step_arrows.h"
 #include "output/board_copy.h"

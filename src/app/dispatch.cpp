@@ -1,7 +1,7 @@
 #include "app/dispatch.h"
 
 #include "app/shell.h"
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "edit/circuit_break.h"
 #include "edit/edit_bindings.h"
 #include "edit/file_panel.h"

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "model/markers.h"
-#include "model/menus.h"
-#include "model/widgets.h"
+#include "bench/bindings.h"
 
 #include <vector>
 
@@ -10,38 +8,8 @@ namespace voltaro {
 
 struct Workbench;
 
-// Where the window's events go. Each subsystem lists the handlers of its menu entries and
-// markers in a binding table of its own; the dispatch joins them.
-
-using MenuHandler = void (*)(Workbench&, MenuId);
-struct MenuBinding {
-    MenuId id;
-    MenuHandler handler; // gets the entry that fired it, so one handler serves a family
-};
-
-// X, Y relative to the marker's top-left corner, as a toolkit delivers them to a small control.
-using MarkerHandler = void (*)(Workbench&, MarkerRef, int x, int y);
-struct MarkerBinding {
-    MarkerFamily family;
-    int index; // a MarkerId for named markers; -1: every marker of the family
-    MarkerHandler down = nullptr;
-    MarkerHandler move = nullptr;
-    MarkerHandler up = nullptr;
-};
-
-// What a widget reports. The window keeps each widget's text, memo lines and check mark in the
-// workbench up to date as the user types or clicks, so handlers read them from there.
-enum class WidgetEvent {
-    Click,   // a button, check box or radio button clicked
-    Enter,   // Enter typed in an edit
-    FocusIn, // the widget took the keyboard focus
-};
-using WidgetHandler = void (*)(Workbench&, WidgetId);
-struct WidgetBinding {
-    WidgetId id;
-    WidgetEvent event;
-    WidgetHandler handler;
-};
+// Where the window's events go: the dispatch joins the binding tables of the subsystems
+// (src/bench/bindings.h) and runs the handler an event reaches.
 
 // Whether the pupil can choose the entry: it and every menu above it are visible and enabled.
 bool isReachable(const Menus& menus, MenuId id);

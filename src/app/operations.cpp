@@ -1,6 +1,6 @@
-#include "app/operations.h"
+#include "bench/operations.h"
 
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "edit/element_placement.h"
 #include "model/reset.h"
 #include "solver/solver.h"

@@ -1,5 +1,5 @@
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/meter_probes.h"
 #include "view/board_paint.h"
 #include "view/canvas.h"

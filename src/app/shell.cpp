@@ -1,8 +1,8 @@
 #include "app/shell.h"
 
-#include "app/operations.h"
-#include "app/platform.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/platform.h"
+#include "bench/workbench.h"
 #include "edit/circuit_break.h"
 #include "edit/meter_mode.h"
 #include "edit/popups.h"

@@ -1,7 +1,8 @@
 #include "edit/branch_tree.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/meter_queries.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/circuit_break.h"
 #include "edit/popups.h"
 #include "model/lane_labels.h"

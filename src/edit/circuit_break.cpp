@@ -1,7 +1,8 @@
 #include "edit/circuit_break.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/meter_queries.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/meter_mode.h"
 #include "solver/meter_reading.h"
 #include "solver/results.h"
@@ -11,11 +12,6 @@ namespace voltaro {
 namespace {
 
 constexpr int kGap = 15; // distance of the break marker from the marker where the break is
-
-bool isCorner(MarkerRef ref) {
-    return ref.family == MarkerFamily::Named && ref.isValid() &&
-           isCornerMarker(static_cast<MarkerId>(ref.index));
-}
 
 BoardPoint besideCorner(const Marker& corner, MarkerId id) {
     switch (id) {
@@ -41,12 +37,8 @@ BoardPoint besideNode(const Marker& node, int side, bool endNode) {
 
 } // namespace
 
-bool breakAtCorner(const Workbench& bench) {
-    return isCorner(bench.meter.breakShape);
-}
-
 BoardPoint breakMarkerPlace(const Workbench& bench, MarkerRef shape, int slot) {
-    if (isCorner(shape))
+    if (shape.isCorner())
         return besideCorner(bench.model.markers.at(shape), static_cast<MarkerId>(shape.index));
     const std::optional<SlotAddress> at = decodeSlot(slot);
     if (!at)

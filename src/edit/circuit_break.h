@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dispatch.h"
+#include "bench/bindings.h"
 #include "model/markers.h"
 
 #include <vector>
@@ -20,9 +20,6 @@ void Join1Click(Workbench& bench, MenuId);
 // No break any more: the count 0, `ampsh` hidden, "&Break" enabled and "&Join" disabled. The
 // tables are left as they are; Join closes the break's record, a reset rewrites them all.
 void endBreak(Workbench& bench);
-
-// Whether the break was made at one of the four corners, which opens the corner link.
-bool breakAtCorner(const Workbench& bench);
 
 // Where `ampsh` goes for a break made at `shape` on the current slot: beside a corner, or 15
 // pixels along the side from the slot's marker, toward the branch for its end node and away

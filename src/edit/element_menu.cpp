@@ -1,6 +1,6 @@
 #include "edit/element_menu.h"
 
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "edit/popups.h"
 
 namespace voltaro {

@@ -1,7 +1,7 @@
 #include "edit/element_placement.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/resistor_box.h"
 
 namespace voltaro {

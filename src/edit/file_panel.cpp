@@ -1,8 +1,8 @@
 #include "edit/file_panel.h"
 
-#include "app/operations.h"
-#include "app/platform.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/platform.h"
+#include "bench/workbench.h"
 #include "model/circuit_file.h"
 #include "model/description_writer.h"
 #include "model/text_lines.h"

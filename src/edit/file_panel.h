@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dispatch.h"
+#include "bench/bindings.h"
 #include "model/menus.h"
 #include "model/widgets.h"
 

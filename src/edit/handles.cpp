@@ -1,7 +1,8 @@
 #include "edit/handles.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/handle_clamps.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/element_menu.h"
 #include "edit/meter_mode.h"
 #include "edit/popups.h"
@@ -13,9 +14,6 @@
 namespace voltaro {
 
 namespace {
-
-constexpr int kMinHandleGap = 200; // vertical distance kept between the two handles
-constexpr int kMinLeft = 200;      // the loop's right edge stays this far from the board's left
 
 bool isResizeHandle(MarkerRef ref) {
     return ref.is(MarkerId::topsh) || ref.is(MarkerId::botsh);
@@ -47,28 +45,6 @@ void keepMeterOnBoard(Marker& handle, const Widget& panel, int hang) {
 }
 
 } // namespace
-
-void keepHandleOnBoard(Marker& handle) {
-    if (handle.left > kBoardWidth)
-        handle.left = kBoardWidth - 20;
-    if (handle.top < 20)
-        handle.top = 20;
-    if (handle.top > kBoardHeight)
-        handle.top = kBoardHeight - 20;
-    if (handle.left < kMinLeft)
-        handle.left = kMinLeft;
-}
-
-void keepHandlesApart(Markers& markers, bool movingTop) {
-    Marker& top = markers[MarkerId::topsh];
-    Marker& bottom = markers[MarkerId::botsh];
-    if (bottom.top - top.top >= kMinHandleGap)
-        return;
-    if (movingTop)
-        top.top = bottom.top - kMinHandleGap;
-    else
-        bottom.top = top.top + kMinHandleGap;
-}
 
 void handleMouseDown(Workbench& bench, MarkerRef, int, int) {
     bench.ui.mouseHeld = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dispatch.h"
+#include "bench/bindings.h"
 
 #include <vector>
 
@@ -13,14 +13,6 @@ struct Workbench;
 void handleMouseDown(Workbench& bench, MarkerRef handle, int x, int y);
 void handleMouseMove(Workbench& bench, MarkerRef handle, int x, int y);
 void handleMouseUp(Workbench& bench, MarkerRef handle, int x, int y);
-
-// The clamps of every handle drag step, in this order: left beyond the board's right edge back to
-// board width - 20, top at least 20, top below the board back to board height - 20, left at
-// least 200.
-void keepHandleOnBoard(Marker& handle);
-// The handles at least 200 px apart vertically; the top one moves when `movingTop`, else the
-// bottom one.
-void keepHandlesApart(Markers& markers, bool movingTop);
 
 // A move on the bottom-right corner `cor3` while a drag is held stretches the loop from it.
 void cor3MouseMove(Workbench& bench, MarkerRef corner, int x, int y);

@@ -1,7 +1,8 @@
 #include "edit/meter_controls.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/meter_queries.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/meter_mode.h"
 
 namespace voltaro {
@@ -14,28 +15,6 @@ void selectModeButton(Workbench& bench, WidgetId chosen) {
 }
 
 } // namespace
-
-const std::array<WidgetId, 5>& meterRangeButtons() {
-    static const std::array<WidgetId, 5> buttons = {WidgetId::arb, WidgetId::brb, WidgetId::crb,
-                                                    WidgetId::drb, WidgetId::erb};
-    return buttons;
-}
-
-int selectedMeterRange(const Workbench& bench) {
-    for (WidgetId id : meterRangeButtons())
-        if (bench.widget(id).checked && bench.widget(id).tag >= 1 &&
-            bench.widget(id).tag <= kMeterRanges)
-            return bench.widget(id).tag;
-    return 1;
-}
-
-bool fuseBlown(const Workbench& bench) {
-    return bench.widget(WidgetId::currenteb).colour == Colour::Black;
-}
-
-void blowFuse(Workbench& bench) {
-    bench.widget(WidgetId::currenteb).colour = Colour::Black;
-}
 
 void On1Click(Workbench& bench, MenuId) {
     MenuEntry& on = bench.menu(MenuId::On1);

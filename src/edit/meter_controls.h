@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dispatch.h"
+#include "bench/bindings.h"
 #include "model/widgets.h"
 
 #include <array>
@@ -9,16 +9,6 @@
 namespace voltaro {
 
 struct Workbench;
-
-// The five range buttons `arb`..`erb`, Tags 1..5.
-const std::array<WidgetId, 5>& meterRangeButtons();
-
-// The range 1..5 of the selected range button (`arb`..`erb`); 1 when none is selected.
-int selectedMeterRange(const Workbench& bench);
-
-// The fuse is the colour of the display `currenteb`: white intact, black blown.
-bool fuseBlown(const Workbench& bench);
-void blowFuse(Workbench& bench);
 
 // "On": toggles its check mark; on puts the meter into the mode the Volts/Amps buttons say.
 void On1Click(Workbench& bench, MenuId);

@@ -1,7 +1,8 @@
 #include "edit/meter_mode.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/meter_queries.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/meter_controls.h"
 
 namespace voltaro {
@@ -14,14 +15,6 @@ void writeRangeLabels(Workbench& bench, MeterMode mode) {
 }
 
 } // namespace
-
-MeterMode meterMode(const Workbench& bench) {
-    if (bench.model.menus.currentMode())
-        return MeterMode::Current;
-    if (bench.model.menus.voltageMode())
-        return MeterMode::Voltage;
-    return MeterMode::Off;
-}
 
 void parkLeadAtRest(Workbench& bench, int lead) {
     const Widget& panel = bench.widget(WidgetId::meterpl);

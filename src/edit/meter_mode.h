@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dispatch.h"
+#include "bench/bindings.h"
 #include "solver/meter_ranges.h"
 
 #include <vector>
@@ -17,9 +17,6 @@ constexpr int kLeadRestRise = 20;
 // rest above the panel) unless the mode is Off, no lead on a point; then paints. The fuse is
 // left as it is.
 void setMeterMode(Workbench& bench, MeterMode mode);
-
-// The mode the check marks say.
-MeterMode meterMode(const Workbench& bench);
 
 // The hidden mode entries of the Meter menu.
 void None1Click(Workbench& bench, MenuId);

@@ -1,7 +1,8 @@
 #include "edit/meter_probes.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/meter_queries.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/meter_controls.h"
 #include "edit/meter_mode.h"
 #include "solver/results.h"

@@ -1,6 +1,6 @@
 #include "edit/popups.h"
 
-#include "app/workbench.h"
+#include "bench/workbench.h"
 
 namespace voltaro {
 

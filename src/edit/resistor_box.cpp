@@ -1,7 +1,7 @@
 #include "edit/resistor_box.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/typed_number.h"
 #include "model/numbers.h"
 #include "view/point.h"

@@ -1,7 +1,7 @@
 #include "edit/source_config.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/popups.h"
 #include "edit/typed_number.h"
 #include "model/numbers.h"

@@ -1,7 +1,7 @@
 #include "edit/typed_number.h"
 
-#include "app/platform.h"
-#include "app/workbench.h"
+#include "bench/platform.h"
+#include "bench/workbench.h"
 #include "model/numbers.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "edit/view_options.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 
 namespace voltaro {
 

@@ -1,6 +1,6 @@
 #include "lessons/intro_panel.h"
 
-#include "app/workbench.h"
+#include "bench/workbench.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "lessons/step_arrows.h"
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "view/canvas.h"
 
 #include <algorithm>

@@ -82,6 +82,11 @@ struct MarkerRef {
         return family == MarkerFamily::Named && index == static_cast<int>(id);
     }
     bool isValid() const;
+    // One of the four corners `cor1`..`cor4`.
+    bool isCorner() const {
+        return family == MarkerFamily::Named && isValid() &&
+               isCornerMarker(static_cast<MarkerId>(index));
+    }
 
     friend bool operator==(const MarkerRef& a, const MarkerRef& b) {
         return a.family == b.family && a.index == b.index;

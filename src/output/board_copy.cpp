@@ -1,7 +1,7 @@
 #include "output/board_copy.h"
 
-#include "app/platform.h"
-#include "app/workbench.h"
+#include "bench/platform.h"
+#include "bench/workbench.h"
 #include "view/canvas.h"
 #include "view/point.h"
 

@@ -1,7 +1,7 @@
 #include "output/print_command.h"
 
-#include "app/platform.h"
-#include "app/workbench.h"
+#include "bench/platform.h"
+#include "bench/workbench.h"
 #include "output/board_copy.h"
 #include "output/print_layout.h"
 

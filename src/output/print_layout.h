@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/printed_page.h"
+#include "bench/printed_page.h"
 
 #include <string>
 

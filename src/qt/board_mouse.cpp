@@ -1,7 +1,7 @@
 #include "qt/board_mouse.h"
 
 #include "app/dispatch.h"
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "view/marker_hit.h"
 #include "view/point.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform.h"
+#include "bench/platform.h"
 
 #include <QPointer>
 #include <QString>

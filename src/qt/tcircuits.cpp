@@ -1,7 +1,7 @@
 #include "qt/tcircuits.h"
 
 #include "app/dispatch.h"
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "lessons/step_arrows.h"
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"

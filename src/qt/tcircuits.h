@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workbench.h"
+#include "bench/workbench.h"
 
 #include <QMainWindow>
 

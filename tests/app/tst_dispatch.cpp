@@ -1,7 +1,7 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
 #include "app/shell.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "support/test_runner.h"
 
 #include <climits>

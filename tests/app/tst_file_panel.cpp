@@ -1,6 +1,6 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "edit/file_panel.h"
 #include "model/description_writer.h"
 #include "support/compare.h"

@@ -1,5 +1,5 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "lessons/builtin_circuits.h"
 #include "model/description_reader.h"
 #include "model/description_writer.h"

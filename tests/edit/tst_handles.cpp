@@ -1,6 +1,6 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "support/test_runner.h"
 
 using namespace voltaro;

@@ -1,5 +1,5 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "support/circuits.h"
 #include "support/recording_canvas.h"
 #include "support/started_bench.h"

@@ -1,5 +1,5 @@
 #include "app/dispatch.h"
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "model/circuit_file.h"
 #include "model/description_writer.h"
 #include "support/file_desk.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dispatch.h"
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "model/slot.h"
 #include "support/recording_canvas.h"
 #include "support/started_bench.h"

@@ -1,4 +1,4 @@
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "lesson_desk.h"
 #include "lessons/builtin_circuits.h"
 #include "lessons/step_arrows.h"

@@ -1,4 +1,4 @@
-#include "app/operations.h"
+#include "bench/operations.h"
 #include "support/circuits.h"
 #include "support/test_runner.h"
 #include "window_driver.h"

@@ -1,7 +1,7 @@
 #include "support/file_desk.h"
 
 #include "app/dispatch.h"
-#include "app/operations.h"
+#include "bench/operations.h"
 
 namespace voltaro::test {
 

@@ -1,6 +1,6 @@
 #include "support/started_bench.h"
 
-#include "app/operations.h"
+#include "bench/operations.h"
 
 namespace voltaro::test {
 

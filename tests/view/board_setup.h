@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/operations.h"
-#include "app/workbench.h"
+#include "bench/operations.h"
+#include "bench/workbench.h"
 #include "support/circuits.h"
 #include "support/point_text.h"
 #include "support/recording_canvas.h"

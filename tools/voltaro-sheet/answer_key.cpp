@@ -1,7 +1,7 @@
 #include "answer_key.h"
 
 #include "app/read_circuit.h"
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "qt/qt_canvas.h"
 #include "solver/brightness.h"
 #include "view/element_labels.h"

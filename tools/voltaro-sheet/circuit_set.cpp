@@ -1,7 +1,7 @@
 #include "circuit_set.h"
 
 #include "app/dispatch.h"
-#include "app/workbench.h"
+#include "bench/workbench.h"
 #include "lessons/builtin_circuits.h"
 #include "model/circuit_file.h"
 #include "model/text_lines.h"

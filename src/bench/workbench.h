@@ -1,11 +1,11 @@
 #pragma once
 
+#include "bench/output_state.h"
 #include "model/circuit_list.h"
 #include "model/markers.h"
 #include "model/menus.h"
 #include "model/model.h"
 #include "model/widgets.h"
-#include "output/output_state.h"
 #include "solver/meter_state.h"
 #include "solver/results.h"
 
