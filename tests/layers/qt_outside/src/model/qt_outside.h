@@ -1,0 +1,2 @@
+// Qt outside src/qt.
+#include <QString>
