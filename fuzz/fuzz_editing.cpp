@@ -289,7 +289,7 @@ private:
         const bool click = m_in.byte() & 1;
         if (!isUsable(bench(), WidgetId::cirplayim))
             return;
-        cirplayimMouseMove(bench(), x, 10);
+        pictureMouseMove(bench(), WidgetId::cirplayim, x, 10);
         if (click)
             widgetEvent(bench(), WidgetId::cirplayim, WidgetEvent::Click);
     }

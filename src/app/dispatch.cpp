@@ -133,6 +133,14 @@ void widgetEvent(Workbench& bench, WidgetId id, WidgetEvent event) {
         handler(bench, id);
 }
 
+void pictureMouseMove(Workbench& bench, WidgetId id, int x, int y) {
+    if (!isUsable(bench.model.widgets, id))
+        return;
+    for (const PictureMoveBinding& b : lessonPictureBindings())
+        if (b.id == id)
+            b.move(bench, id, x, y);
+}
+
 void markerMouseDown(Workbench& bench, MarkerRef marker, int x, int y) {
     runMarkerHandler(bench, marker, x, y, &MarkerBinding::down);
 }

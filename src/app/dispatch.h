@@ -24,6 +24,10 @@ bool hasMenuHandler(MenuId id);
 void widgetEvent(Workbench& bench, WidgetId id, WidgetEvent event);
 bool hasWidgetHandler(WidgetId id, WidgetEvent event);
 
+// A mouse move over a picture widget, X, Y in its pixels, when it and every box around it are
+// visible and enabled.
+void pictureMouseMove(Workbench& bench, WidgetId id, int x, int y);
+
 // The farthest from the board's origin that a pointer can be, in either direction: the
 // coordinate range of the window system. Mouse events are held within it, so no drag can carry
 // a marker past it however long it goes on.

@@ -41,4 +41,11 @@ struct WidgetBinding {
     WidgetHandler handler;
 };
 
+// A mouse move over a picture widget, X, Y in its own pixels.
+using PictureMoveHandler = void (*)(Workbench&, WidgetId, int x, int y);
+struct PictureMoveBinding {
+    WidgetId id;
+    PictureMoveHandler move;
+};
+
 } // namespace voltaro

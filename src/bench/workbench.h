@@ -24,12 +24,22 @@ struct PopupRequest {
     int y = 0;
 };
 
+// What a press on the board reached: a marker, or none for the bare picture.
+using PointerTarget = std::optional<MarkerRef>;
+
+// What holds the mouse from a press on the board to its release.
+struct PointerCapture {
+    bool held = false;
+    PointerTarget target;
+};
+
 // The pupil's interaction state.
 struct Interaction {
-    int currentSlot = 0;    // slot of the marker last pressed (a side number for side squares)
-    MarkerRef lastClicked;  // the marker whose menu was opened last
-    int selectedKind = 1;   // element kind last chosen
-    bool mouseHeld = false; // drag state between a press and its release
+    int currentSlot = 0;     // slot of the marker last pressed (a side number for side squares)
+    MarkerRef lastClicked;   // the marker whose menu was opened last
+    int selectedKind = 1;    // element kind last chosen
+    bool mouseHeld = false;  // drag state between a press and its release
+    PointerCapture captured; // what holds the mouse, from a press to its release
     std::string caption = "Voltaro"; // the window caption
 
     // One-shot requests for the window, taken and cleared by it after each handler.

@@ -25,4 +25,11 @@ const std::vector<WidgetBinding>& lessonWidgetBindings() {
     return bindings;
 }
 
+const std::vector<PictureMoveBinding>& lessonPictureBindings() {
+    static const std::vector<PictureMoveBinding> bindings = {
+        {WidgetId::cirplayim, cirplayimMouseMove},
+    };
+    return bindings;
+}
+
 } // namespace voltaro

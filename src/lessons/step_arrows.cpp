@@ -61,7 +61,7 @@ void playbt(Workbench& bench) {
     bench.arrowCanvas->finish();
 }
 
-void cirplayimMouseMove(Workbench& bench, int x, int) {
+void cirplayimMouseMove(Workbench& bench, WidgetId, int x, int) {
     bench.widget(WidgetId::cirplayim).tag = x;
     playbt(bench);
 }

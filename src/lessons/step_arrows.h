@@ -28,7 +28,7 @@ struct StepArrowView {
 void paintStepArrows(Canvas& canvas, const StepArrowView& view);
 
 // A mouse move over the picture: x becomes the hover position and the picture is redrawn.
-void cirplayimMouseMove(Workbench& bench, int x, int y);
+void cirplayimMouseMove(Workbench& bench, WidgetId, int x, int y);
 // A click on the picture steps to the first, previous, next or last circuit of the set, by the
 // hover cell, and reads that circuit afresh, even when the number stays.
 void cirplayimClick(Workbench& bench, WidgetId);

@@ -1,9 +1,7 @@
 #include "qt/board_mouse.h"
 
-#include "app/dispatch.h"
+#include "app/board_pointer.h"
 #include "bench/workbench.h"
-#include "view/marker_hit.h"
-#include "view/point.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -60,71 +58,28 @@ bool BoardMouse::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-BoardMouse::Target BoardMouse::targetAt(const QPoint& point) const {
-    return markerAt(m_bench.model.markers, point.x(), point.y());
-}
-
-bool BoardMouse::onPicture(const QPoint& point) const {
-    return point.x() >= kBoardOriginX && point.y() >= kBoardOriginY &&
-           point.x() < kBoardOriginX + kBoardWidth && point.y() < kBoardOriginY + kBoardHeight;
-}
-
 void BoardMouse::press(const QPoint& point) {
-    const Target target = targetAt(point);
-    m_captured.reset();
-    if (target) {
-        m_captured = target;
-        const Marker& m = m_bench.model.markers.at(*target);
-        markerMouseDown(m_bench, *target, point.x() - m.left, point.y() - m.top);
-    } else if (onPicture(point)) {
-        m_captured = target;
-        circuitMouseDown(m_bench, point.x() - kBoardOriginX, point.y() - kBoardOriginY);
-    } else {
-        return;
-    }
-    m_afterEvent();
+    if (boardPress(m_bench, point.x(), point.y()))
+        m_afterEvent();
 }
 
 void BoardMouse::move(const QPoint& point, bool buttonHeld) {
-    // A press whose release went elsewhere (a popup took the mouse) holds nothing any more.
-    if (!buttonHeld)
-        m_captured.reset();
-    const Target target = m_captured ? *m_captured : targetAt(point);
-    if (!m_captured)
-        showCursorFor(target);
-    if (!target && !m_captured && !onPicture(point))
-        return;
-    deliverMove(target, point);
-    m_afterEvent();
-}
-
-void BoardMouse::deliverMove(const Target& target, const QPoint& point) {
-    if (target) {
-        const Marker& m = m_bench.model.markers.at(*target);
-        markerMouseMove(m_bench, *target, point.x() - m.left, point.y() - m.top);
-    } else {
-        circuitMouseMove(m_bench, point.x() - kBoardOriginX, point.y() - kBoardOriginY);
-    }
+    const bool reached = boardMove(m_bench, point.x(), point.y(), buttonHeld);
+    if (!m_bench.ui.captured.held)
+        showCursorAt(point);
+    if (reached)
+        m_afterEvent();
 }
 
 void BoardMouse::release(const QPoint& point) {
-    if (!m_captured)
-        return;
-    const Target target = *m_captured;
-    m_captured.reset();
-    if (target) {
-        const Marker& m = m_bench.model.markers.at(*target);
-        markerMouseUp(m_bench, *target, point.x() - m.left, point.y() - m.top);
-    } else {
-        circuitMouseUp(m_bench, point.x() - kBoardOriginX, point.y() - kBoardOriginY);
-    }
-    showCursorFor(targetAt(point));
-    m_afterEvent();
+    const bool reached = boardRelease(m_bench, point.x(), point.y());
+    showCursorAt(point);
+    if (reached)
+        m_afterEvent();
 }
 
-void BoardMouse::showCursorFor(const Target& target) {
-    const Qt::CursorShape shape =
-        target ? cursorShape(m_bench.model.markers.at(*target).cursor) : Qt::ArrowCursor;
+void BoardMouse::showCursorAt(const QPoint& point) {
+    const Qt::CursorShape shape = cursorShape(boardCursorAt(m_bench, point.x(), point.y()));
     if (m_panel->cursor().shape() != shape)
         m_panel->setCursor(shape);
 }

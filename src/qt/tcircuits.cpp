@@ -94,7 +94,7 @@ void TCircuits::connectStepArrows() {
     auto* arrows = qobject_cast<PictureWidget*>(m_widgets->widget(WidgetId::cirplayim));
     m_bench.arrowCanvas = &arrows->canvas();
     connect(arrows, &PictureWidget::mouseMoved, this, [this](int x, int y) {
-        cirplayimMouseMove(m_bench, x, y);
+        pictureMouseMove(m_bench, WidgetId::cirplayim, x, y);
         afterHandler();
     });
 }

@@ -1,3 +1,4 @@
+#include "app/board_pointer.h"
 #include "app/dispatch.h"
 #include "app/shell.h"
 #include "bench/operations.h"
@@ -95,6 +96,33 @@ private slots:
         QVERIFY(bench.ui.mouseHeld);
         circuitMouseUp(bench, 20, 20);
         QVERIFY2(!bench.ui.mouseHeld, "the release lets it go");
+    }
+
+    // The marker a press reaches keeps the mouse wherever the pointer goes, until the release;
+    // a press beside the picture reaches nothing, and a move without a button ends a capture
+    // whose release went elsewhere.
+    void aPressedMarkerKeepsTheMouse() {
+        Workbench bench;
+        startUp(bench);
+        const Marker& handle = bench.marker(MarkerId::botsh);
+        const int top = handle.top;
+        QVERIFY(boardPress(bench, handle.left + 4, handle.top + 4));
+        QVERIFY(boardMove(bench, handle.left + 4, handle.top + 54, true));
+        QVERIFY2(handle.top > top + 40, "the move reached the handle, though it lay below it");
+        QVERIFY2(bench.ui.captured.held &&
+                     bench.ui.captured.target == PointerTarget(MarkerRef::named(MarkerId::botsh)),
+                 "the handle holds the mouse");
+        QVERIFY(boardRelease(bench, 300, 300));
+        QVERIFY2(!bench.ui.captured.held && !bench.ui.mouseHeld, "the release lets it go");
+        QVERIFY2(!boardRelease(bench, 300, 300), "a second release reaches nothing");
+
+        QVERIFY2(!boardPress(bench, 2, 2), "beside the picture is nothing to press");
+        QVERIFY(boardPress(bench, 300, 300));
+        QVERIFY2(bench.ui.captured.held && !bench.ui.captured.target,
+                 "the bare picture holds the mouse");
+        boardMove(bench, 310, 310, false);
+        QVERIFY2(!bench.ui.captured.held, "a move without a button ends the capture");
+        QCOMPARE(boardCursorAt(bench, handle.left + 4, handle.top + 4), handle.cursor);
     }
 
     // Found by fuzzing: moves far beyond any screen overflowed the lead's and the handles'

@@ -51,7 +51,7 @@ QList<int> grayCells(const RecordingCanvas& c) {
 }
 
 void clickArrowsAt(Workbench& bench, int x) {
-    cirplayimMouseMove(bench, x, 12);
+    pictureMouseMove(bench, WidgetId::cirplayim, x, 12);
     widgetEvent(bench, WidgetId::cirplayim, WidgetEvent::Click);
 }
 
@@ -200,7 +200,7 @@ private slots:
         LessonDesk d;
         Workbench& b = d.bench;
         d.open(MenuId::Series11);
-        cirplayimMouseMove(b, 50, 12);
+        pictureMouseMove(b, WidgetId::cirplayim, 50, 12);
         QCOMPARE(grayCells(d.arrows).back(), 2);
         d.arrows.clear();
         circuitMouseMove(b, 300, 300);
