@@ -26,7 +26,7 @@ void circuitMouseMove(Workbench& bench, int x, int y) {
         return;
     if (bench.menu(MenuId::CopySelect1).checked)
         dragCopySelection(bench, x, y);
-    else if (bench.model.menus.sourceKind() == kVariableSupply)
+    else if (bench.model.menus.sourceKind() == SourceKind::Variable)
         dragNeedle(bench, x, y);
 }
 

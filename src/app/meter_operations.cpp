@@ -9,10 +9,6 @@ namespace voltaro {
 
 namespace {
 
-bool breakExists(const Workbench& bench) {
-    return bench.marker(MarkerId::ampsh).visible;
-}
-
 // Step 1 of a reading in current mode: whether the leads lie across the break, which then
 // conducts through the meter; otherwise it is open.
 bool putInSeries(Workbench& bench) {
@@ -22,8 +18,7 @@ bool putInSeries(Workbench& bench) {
     const bool inSeries =
         leadsAcrossBreak(bench.marker(MarkerId::vpos), bench.marker(MarkerId::vneg),
                          bench.marker(MarkerId::ampsh), bench.model.markers.at(shape));
-    setBreakConducting(bench.model.tables, bench.marker(MarkerId::ampsh).tag, breakAtCorner(bench),
-                       inSeries);
+    setBreakConducting(bench.model.tables, bench.meter.breakSlot, breakAtCorner(bench), inSeries);
     return inSeries;
 }
 
@@ -32,7 +27,7 @@ double currentReading(Workbench& bench, bool inSeries) {
     if (!inSeries)
         blowFuse(bench);
     // Without a break the reading refers to no element.
-    if (!breakExists(bench))
+    if (!bench.meter.hasBreak())
         return kOpenSentinel;
     const Marker& black = bench.marker(MarkerId::vpos);
     const Marker& red = bench.marker(MarkerId::vneg);
@@ -44,20 +39,23 @@ double currentReading(Workbench& bench, bool inSeries) {
 
 } // namespace
 
-void getvbt(Workbench& bench) {
-    MeterState& meter = bench.meter;
-    if (meter.leadIndex < 1 || meter.leadIndex > 2)
+void measureLeadPotential(Workbench& bench, int lead, int slot) {
+    if (lead < 1 || lead > 2)
         return;
-    meter.leadPotential[meter.leadIndex] =
-        nodePotential(bench.model.tables, bench.results, bench.ui.currentSlot)
-            .value_or(kOpenSentinel);
+    bench.meter.leadPotential[lead] =
+        nodePotential(bench.model.tables, bench.results, slot).value_or(kOpenSentinel);
+}
+
+void getvbt(Workbench& bench) {
+    measureLeadPotential(bench, bench.meter.leadIndex, bench.ui.currentSlot);
 }
 
 void meterbt(Workbench& bench) {
     const MeterMode mode = meterMode(bench);
     if (mode == MeterMode::Off)
         return;
-    const bool inSeries = mode == MeterMode::Current && breakExists(bench) && putInSeries(bench);
+    const bool inSeries =
+        mode == MeterMode::Current && bench.meter.hasBreak() && putInSeries(bench);
     MeterState& meter = bench.meter;
     if (meter.leadPotential[1] == kOpenSentinel || meter.leadPotential[2] == kOpenSentinel) {
         bench.widget(WidgetId::currenteb).text = "---";

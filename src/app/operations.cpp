@@ -22,8 +22,8 @@ void startUp(Workbench& bench) {
     Model& m = bench.model;
     m.source = SourceSettings{};
     bench.meter = MeterState{};
-    bench.ui.selectedKind = 1;
-    m.layout.sideLength = {0, 390, 300, 0, 390};
+    bench.ui.selectedKind = ElementKind::Resistor;
+    m.layout.sideLength = LayoutState{}.sideLength;
     placeAtStartUp(m.markers);
     m.tables.record(kCornerLinkSlot).makeClosedConductor();
     resistrestbt(bench);

@@ -15,16 +15,14 @@ void refreshMeter(Workbench& bench) {
     const Menus& menus = bench.model.menus;
     if (menus.voltageMode()) {
         for (int lead = 1; lead <= 2; ++lead) {
-            bench.meter.leadIndex = lead;
             const int slot = bench.meter.leadSlot[lead];
-            if (slot > 0) {
-                bench.ui.currentSlot = slot;
-                getvbt(bench);
-            }
+            if (slot > 0)
+                measureLeadPotential(bench, lead, slot);
         }
         meterbt(bench);
     } else if (menus.currentMode()) {
-        bench.ui.currentSlot = bench.marker(MarkerId::ampsh).tag;
+        // The current at the break: the reading, and the leads snapped later, go by this slot.
+        bench.ui.currentSlot = bench.meter.breakSlot;
         meterbt(bench);
     }
 }

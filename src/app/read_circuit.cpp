@@ -52,7 +52,7 @@ void chooseCount(Workbench& bench, const std::optional<int>& count, const MenuId
 void chooseSource(Workbench& bench, const DescriptionReading& r) {
     if (!r.sourceKind)
         return;
-    if (*r.sourceKind == kVariableSupply) {
+    if (sourceKindOfCode(*r.sourceKind) == SourceKind::Variable) {
         if (!r.sourceValue)
             return;
         bench.model.source.variableSetting = *r.sourceValue;

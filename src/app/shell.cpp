@@ -25,12 +25,11 @@ void resetWindowState(Workbench& bench) {
 }
 
 void putHandlesAtDesignPlaces(Workbench& bench) {
-    Marker& top = bench.marker(MarkerId::topsh);
-    top.left = 560;
-    top.top = 112;
-    Marker& bottom = bench.marker(MarkerId::botsh);
-    bottom.left = 560;
-    bottom.top = 464;
+    for (MarkerId handle : {MarkerId::topsh, MarkerId::botsh}) {
+        const Marker design = designMarker(handle);
+        bench.marker(handle).left = design.left;
+        bench.marker(handle).top = design.top;
+    }
 }
 
 } // namespace

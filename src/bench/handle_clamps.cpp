@@ -4,13 +4,19 @@
 
 namespace voltaro {
 
+namespace {
+
+constexpr int kEdgeMargin = 20; // how far inside the board a handle is kept, or put back
+
+} // namespace
+
 void keepHandleOnBoard(Marker& handle) {
     if (handle.left > kBoardWidth)
-        handle.left = kBoardWidth - 20;
-    if (handle.top < 20)
-        handle.top = 20;
+        handle.left = kBoardWidth - kEdgeMargin;
+    if (handle.top < kEdgeMargin)
+        handle.top = kEdgeMargin;
     if (handle.top > kBoardHeight)
-        handle.top = kBoardHeight - 20;
+        handle.top = kBoardHeight - kEdgeMargin;
     if (handle.left < kMinLeft)
         handle.left = kMinLeft;
 }

@@ -19,19 +19,33 @@ const std::array<WidgetId, 5>& meterRangeButtons() {
 }
 
 int selectedMeterRange(const Workbench& bench) {
-    for (WidgetId id : meterRangeButtons())
-        if (bench.widget(id).checked && bench.widget(id).tag >= 1 &&
-            bench.widget(id).tag <= kMeterRanges)
-            return bench.widget(id).tag;
-    return 1;
+    return bench.meter.range;
+}
+
+void selectMeterRange(Workbench& bench, int range) {
+    bench.meter.range = range >= 1 && range <= kMeterRanges ? range : 1;
+    showMeterState(bench);
 }
 
 bool fuseBlown(const Workbench& bench) {
-    return bench.widget(WidgetId::currenteb).colour == Colour::Black;
+    return bench.meter.fuseBlown;
 }
 
 void blowFuse(Workbench& bench) {
-    bench.widget(WidgetId::currenteb).colour = Colour::Black;
+    bench.meter.fuseBlown = true;
+    showMeterState(bench);
+}
+
+void replaceFuse(Workbench& bench) {
+    bench.meter.fuseBlown = false;
+    showMeterState(bench);
+}
+
+void showMeterState(Workbench& bench) {
+    bench.widget(WidgetId::currenteb).colour =
+        bench.meter.fuseBlown ? Colour::Black : Colour::White;
+    for (int range = 1; range <= kMeterRanges; ++range)
+        bench.widget(meterRangeButtons()[range - 1]).checked = range == bench.meter.range;
 }
 
 bool breakAtCorner(const Workbench& bench) {

@@ -32,6 +32,8 @@ void placeRbt(Workbench& bench);
 // Read the current circuit of the circuit list into the model and the window.
 void cirbt(Workbench& bench);
 
+// The potential of a slot's node for a lead (1 or 2; any other is left alone).
+void measureLeadPotential(Workbench& bench, int lead, int slot);
 // The potential of the current slot's node, for the lead given by the meter's lead index.
 void getvbt(Workbench& bench);
 

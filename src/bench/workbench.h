@@ -37,10 +37,10 @@ struct PointerCapture {
 struct Interaction {
     int currentSlot = 0;     // slot of the marker last pressed (a side number for side squares)
     MarkerRef lastClicked;   // the marker whose menu was opened last
-    int selectedKind = 1;    // element kind last chosen
     bool mouseHeld = false;  // drag state between a press and its release
     PointerCapture captured; // what holds the mouse, from a press to its release
-    std::string caption = "Voltaro"; // the window caption
+    ElementKind selectedKind = ElementKind::Resistor; // element kind last chosen
+    std::string caption = "Voltaro";                  // the window caption
 
     // One-shot requests for the window, taken and cleared by it after each handler.
     std::optional<PopupRequest> popup;
@@ -48,8 +48,13 @@ struct Interaction {
     bool closeRequested = false;
 };
 
-// Where the file dialogs of the save panel start, and the file whose explanation it shows.
+// What the action button of the save panel `Savepl` does (the panel's Tag in the original
+// window: 0 save, 1 load). The lessons' intro panel is the same panel, put in save mode.
+enum class FilePanelMode { Save, Load };
+
+// The save panel's mode, where its file dialogs start, and the file whose explanation it shows.
 struct FileDialogs {
+    FilePanelMode panelMode = FilePanelMode::Save;
     std::string saveDirectory;
     std::string openDirectory;
     std::string openedFile;

@@ -41,9 +41,9 @@ void setCurrentBlockBranch(Workbench& bench, int branch, MenuId entry) {
 // Whether a break made at a node (not a corner) lies in the given branch; such a break is held
 // by the branch's end record.
 bool nodeBreakInBranch(const Workbench& bench, int side, int lane, int block, int branch) {
-    if (bench.meter.breakCount <= 0 || breakAtCorner(bench))
+    if (!bench.meter.hasBreak() || breakAtCorner(bench))
         return false;
-    const auto at = decodeSlot(bench.marker(MarkerId::ampsh).tag);
+    const auto at = decodeSlot(bench.meter.breakSlot);
     return at && at->side == side && at->lane == lane && at->block == block && at->branch == branch;
 }
 
@@ -135,7 +135,7 @@ void setBranchElements(Workbench& bench, int side, int lane, int block, int bran
         record.resistance = 100.0;
     }
     if (breakHere)
-        setBreakConducting(tables, bench.marker(MarkerId::ampsh).tag, false, breakConducting);
+        setBreakConducting(tables, bench.meter.breakSlot, false, breakConducting);
     getsizebt(bench);
 }
 

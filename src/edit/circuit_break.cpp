@@ -60,8 +60,8 @@ void Break1Click(Workbench& bench, MenuId) {
     bench.menu(MenuId::Join1).visible = true;
     meter.takeLeadsOffPoints();
     Marker& breakMarker = bench.marker(MarkerId::ampsh);
-    breakMarker.tag = slot;
-    breakMarker.visible = true;
+    breakMarker.tag = meter.breakSlot;
+    breakMarker.visible = meter.hasBreak();
     const bool atCorner = breakAtCorner(bench);
     setBreakConducting(bench.model.tables, slot, atCorner, false);
     const BoardPoint place = breakMarkerPlace(bench, meter.breakShape, slot);
@@ -77,7 +77,7 @@ void Break1Click(Workbench& bench, MenuId) {
 void Join1Click(Workbench& bench, MenuId) {
     MeterState& meter = bench.meter;
     const MarkerRef clicked = bench.ui.lastClicked;
-    if (meter.breakCount > 0 && (clicked == meter.breakShape || clicked.is(MarkerId::ampsh))) {
+    if (meter.hasBreak() && (clicked == meter.breakShape || clicked.is(MarkerId::ampsh))) {
         setBreakConducting(bench.model.tables, 0, true, true);
         setBreakConducting(bench.model.tables, bench.ui.currentSlot, false, true);
         endBreak(bench);
@@ -91,7 +91,7 @@ void endBreak(Workbench& bench) {
     bench.meter.breakCount = 0;
     bench.menu(MenuId::Join1).enabled = false;
     bench.menu(MenuId::Break1).enabled = true;
-    bench.marker(MarkerId::ampsh).visible = false;
+    bench.marker(MarkerId::ampsh).visible = bench.meter.hasBreak();
 }
 
 const std::vector<MenuBinding>& breakMenuBindings() {

@@ -34,7 +34,7 @@ void placeSwitch(Workbench& bench, MenuId entry, bool open) {
 } // namespace
 
 void Add1Click(Workbench& bench, MenuId entry) {
-    const int kind = bench.menu(entry).tag;
+    const auto kind = static_cast<ElementKind>(bench.menu(entry).tag);
     ElementRecord* record = currentRecord(bench);
     if (!record)
         return;
@@ -73,7 +73,7 @@ void reisitor1Click(Workbench& bench, MenuId entry) {
     bench.menu(MenuId::reisitor1).checked = false;
     bench.menu(MenuId::Lightbulb1).checked = false;
     bench.menu(entry).checked = true;
-    bench.ui.selectedKind = bench.menu(entry).tag;
+    bench.ui.selectedKind = static_cast<ElementKind>(bench.menu(entry).tag);
     placeRbt(bench);
 }
 

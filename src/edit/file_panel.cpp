@@ -11,8 +11,6 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kSaveMode = 0;
-constexpr int kLoadMode = 1;
 constexpr int kNewFile = 0;
 constexpr int kAddToFile = 1;
 
@@ -104,10 +102,10 @@ void load(Workbench& bench) {
 }
 
 // Shows the panel with the action button focused, as both modes open it.
-void openPanel(Workbench& bench, const char* caption, int mode, const char* action) {
+void openPanel(Workbench& bench, const char* caption, FilePanelMode mode, const char* action) {
     Widget& panel = bench.widget(WidgetId::Savepl);
     panel.caption = caption;
-    panel.tag = mode;
+    bench.files.panelMode = mode;
     bench.widget(WidgetId::yngb).visible = false;
     bench.widget(WidgetId::Panel3).visible = false;
     bench.widget(WidgetId::nextbt).caption = action;
@@ -121,17 +119,17 @@ void Newfile1Click(Workbench& bench, MenuId) {
     bench.menu(MenuId::SaveCircuit1).tag = kNewFile;
     bench.files.saveDirectory = bench.platform->currentDirectory();
     Widget& box = bench.widget(WidgetId::expmem);
-    box.lines = {"Type in explaination here!"};
+    box.lines = {"Type in explaination here!"}; // sic: the program's own text, kept
     box.readOnly = false;
     Widget& options = bench.widget(WidgetId::Showvaluecb);
     options.visible = true;
     options.checked = false;
-    openPanel(bench, "Save the Ciruit", kSaveMode, "&Save");
+    openPanel(bench, "Save the Ciruit", FilePanelMode::Save, "&Save"); // sic: the program's own
 }
 
 void Addtofile1Click(Workbench& bench, MenuId) {
     bench.menu(MenuId::SaveCircuit1).tag = kAddToFile;
-    bench.widget(WidgetId::Savepl).tag = kSaveMode;
+    bench.files.panelMode = FilePanelMode::Save;
     save(bench);
 }
 
@@ -141,11 +139,11 @@ void LoadCircuit1Click(Workbench& bench, MenuId) {
     box.lines = {kChooseFilePrompt};
     box.readOnly = true;
     bench.widget(WidgetId::Showvaluecb).visible = false;
-    openPanel(bench, "Load a Circuit", kLoadMode, "&Load");
+    openPanel(bench, "Load a Circuit", FilePanelMode::Load, "&Load");
 }
 
 void nextbtClick(Workbench& bench, WidgetId) {
-    if (bench.widget(WidgetId::Savepl).tag == kLoadMode)
+    if (bench.files.panelMode == FilePanelMode::Load)
         load(bench);
     else
         save(bench);
@@ -185,7 +183,7 @@ void nbtEnter(Workbench& bench, WidgetId) {
 }
 
 void expmemEnter(Workbench& bench, WidgetId) {
-    if (bench.widget(WidgetId::Savepl).tag == kSaveMode && !bench.widget(WidgetId::Panel3).visible)
+    if (bench.files.panelMode == FilePanelMode::Save && !bench.widget(WidgetId::Panel3).visible)
         bench.widget(WidgetId::expmem).lines.clear();
 }
 

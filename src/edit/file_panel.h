@@ -12,8 +12,8 @@ namespace voltaro {
 struct Workbench;
 
 // The save panel `Savepl`: saving the circuit to a new .cir file or adding it to one, and
-// loading the circuits of a file after showing its explanation. The panel's Tag holds its mode
-// (0 save, 1 load), the Tag of "&Save Circuit" the save mode (0 new file, 1 add to file).
+// loading the circuits of a file after showing its explanation. `FileDialogs::panelMode` holds
+// the panel's mode, the Tag of "&Save Circuit" the save mode (0 new file, 1 add to file).
 
 // "New file": the panel in save mode, with an explanation box to type into.
 void Newfile1Click(Workbench& bench, MenuId);

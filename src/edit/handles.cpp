@@ -15,6 +15,12 @@ namespace voltaro {
 
 namespace {
 
+constexpr int kLowestCornerTop = 275; // `cor3` dragged higher stops here
+// A meter handle dragged off the board's left or top edge comes back this far inside it, off
+// the right or bottom edge this far.
+constexpr int kNearEdgeReturn = 10;
+constexpr int kFarEdgeReturn = 5;
+
 bool isResizeHandle(MarkerRef ref) {
     return ref.is(MarkerId::topsh) || ref.is(MarkerId::botsh);
 }
@@ -75,26 +81,21 @@ void cor3MouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     Table1<int, kSides>& length = bench.model.layout.sideLength;
     const int oldP4Left = m[MarkerId::p4].left;
     const int oldCor3Left = m[MarkerId::cor3].left;
-    const int oldCor2Left = m[MarkerId::cor2].left;
-    const int oldP1Left = m[MarkerId::p1].left;
-    const int oldTopLength = length[kTopSide];
+    // The top side keeps how far its end lies beyond `cor2`, as `recordAnchorOffsets` has it.
+    const int topAnchorOffset = m[MarkerId::p1].left + length[kTopSide] - m[MarkerId::cor2].left;
     Marker& corner = m[MarkerId::cor3];
     corner.top += y + corner.width / 2;
     corner.left += x + corner.width / 2;
     if (corner.left < kMinLeft)
         corner.left = kMinLeft;
-    if (corner.top < 275)
-        corner.top = 275;
+    if (corner.top < kLowestCornerTop)
+        corner.top = kLowestCornerTop;
     m[MarkerId::cor2].left = corner.left;
     m[MarkerId::p2].left = corner.left;
     m[MarkerId::p4].left = oldP4Left + (corner.left - oldCor3Left);
     m[MarkerId::p4].top = corner.top;
     m[MarkerId::cor4].top = corner.top;
-    length[kTopSide] =
-        oldP1Left + oldTopLength + m[MarkerId::cor2].left - oldCor2Left - m[MarkerId::p1].left;
-    length[kRightSide] = corner.top - m[MarkerId::p2].top - 20;
-    length[kHiddenSide] = 0;
-    length[kBottomSide] = m[MarkerId::p4].left - m[MarkerId::cor4].left - 20;
+    setSideLengths(m, topAnchorOffset, length);
     centreBattery(m);
     placeRbt(bench);
 }
@@ -119,13 +120,13 @@ void moveshMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     handle.top += y - size.height / 2;
     handle.left += x - size.width / 2;
     if (handle.top < 0)
-        handle.top = 10;
+        handle.top = kNearEdgeReturn;
     if (handle.top > kBoardHeight)
-        handle.top = kBoardHeight - 5;
+        handle.top = kBoardHeight - kFarEdgeReturn;
     if (handle.left < 0)
-        handle.left = 10;
+        handle.left = kNearEdgeReturn;
     if (handle.left > kBoardWidth)
-        handle.left = kBoardWidth - 5;
+        handle.left = kBoardWidth - kFarEdgeReturn;
     keepMeterOnBoard(handle, panelOf(bench, ref), size.width - 1);
 }
 

@@ -28,7 +28,7 @@ void On1Click(Workbench& bench, MenuId) {
 }
 
 void ChangeFuse1Click(Workbench& bench, MenuId) {
-    bench.widget(WidgetId::currenteb).colour = Colour::White;
+    replaceFuse(bench);
 }
 
 void On2Click(Workbench& bench, MenuId) {
@@ -50,8 +50,7 @@ void amprbClick(Workbench& bench, WidgetId) {
 }
 
 void rangeButtonClick(Workbench& bench, WidgetId id) {
-    for (WidgetId button : meterRangeButtons())
-        bench.widget(button).checked = button == id;
+    selectMeterRange(bench, bench.widget(id).tag); // a range button's Tag is its range
     readingsbt(bench);
 }
 

@@ -9,6 +9,8 @@ namespace voltaro {
 
 namespace {
 
+constexpr int kLeadRestSpread = 20; // the leads rest this far left and right of the centre
+
 void writeRangeLabels(Workbench& bench, MeterMode mode) {
     for (int range = 1; range <= kMeterRanges; ++range)
         bench.widget(meterRangeButtons()[range - 1]).caption = meterRange(mode, range).label;
@@ -20,10 +22,10 @@ void parkLeadAtRest(Workbench& bench, int lead) {
     const Widget& panel = bench.widget(WidgetId::meterpl);
     Marker& marker = bench.marker(lead == 1 ? MarkerId::vpos : MarkerId::vneg);
     marker.top = panel.top - kLeadRestRise;
-    marker.left = panel.left + panel.width / 2 + (lead == 1 ? -20 : 20);
+    marker.left = panel.left + panel.width / 2 + (lead == 1 ? -kLeadRestSpread : kLeadRestSpread);
     MeterState& meter = bench.meter;
     meter.leadPoint[lead].reset();
-    meter.leadSlot[lead] = -999;
+    meter.leadSlot[lead] = kNoLeadSlot;
     meter.leadPotential[lead] = kOpenSentinel;
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kSnapDistance = 4; // a lead snaps onto a point less than this far in both axes
 constexpr int kParkMargin = 15;  // how far around the panel a released lead is parked
+constexpr int kLeadGrip = 3;     // the pointer holds a lead by its centre pixel
 
 bool isLead(const Workbench& bench, MarkerRef lead) {
     if (!lead.is(MarkerId::vpos) && !lead.is(MarkerId::vneg))
@@ -35,7 +36,7 @@ bool strictlyBetween(int value, int low, int high) {
 // Snaps the lead onto every point within reach, in search order, so that the last one wins;
 // each snap measures the potential there.
 void snapOntoPoints(Workbench& bench, Marker& lead, int index) {
-    const bool noBreak = !bench.marker(MarkerId::ampsh).visible;
+    const bool noBreak = !bench.meter.hasBreak();
     for (MarkerRef point : measurementPoints(bench)) {
         const Marker& candidate = bench.model.markers.at(point);
         if (!withinSnap(candidate, lead))
@@ -57,17 +58,17 @@ void snapOntoBreakMarker(Workbench& bench, Marker& lead, int index) {
         return;
     lead.left = breakMarker.left;
     lead.top = breakMarker.top;
-    // A hidden break marker is no point to follow.
+    // Without a break the hidden break marker is no point to follow.
     bench.meter.leadPoint[index].reset();
-    if (breakMarker.visible)
+    if (bench.meter.hasBreak())
         bench.meter.leadPoint[index] = MarkerRef::named(MarkerId::ampsh);
-    bench.meter.leadSlot[index] = 0;
+    bench.meter.leadSlot[index] = kBreakMarkerSlot;
     bench.meter.leadPotential[index] = 0.0;
 }
 
 bool pointExists(const Workbench& bench, MarkerRef point) {
     if (point.is(MarkerId::ampsh))
-        return bench.marker(MarkerId::ampsh).visible;
+        return bench.meter.hasBreak();
     const std::vector<MarkerRef> points = measurementPoints(bench);
     return std::find(points.begin(), points.end(), point) != points.end();
 }
@@ -76,7 +77,7 @@ bool pointExists(const Workbench& bench, MarkerRef point) {
 void keepBreakMarkerBesideItsShape(Workbench& bench) {
     const MeterState& meter = bench.meter;
     Marker& breakMarker = bench.marker(MarkerId::ampsh);
-    if (!breakMarker.visible || !meter.breakShape.isValid())
+    if (!meter.hasBreak() || !meter.breakShape.isValid())
         return;
     const Marker& shape = bench.model.markers.at(meter.breakShape);
     breakMarker.left = shape.left + meter.breakMarkerLeft;
@@ -101,7 +102,7 @@ void keepLeadOnItsPoint(Workbench& bench, int index) {
     Marker& lead = bench.marker(index == 1 ? MarkerId::vpos : MarkerId::vneg);
     lead.left = at.left;
     lead.top = at.top;
-    if (!bench.marker(MarkerId::ampsh).visible)
+    if (!meter.hasBreak())
         meter.leadSlot[index] = at.tag;
 }
 
@@ -142,12 +143,12 @@ void leadMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     MeterState& meter = bench.meter;
     Marker& lead = bench.model.markers.at(ref);
     meter.reading = kOpenSentinel;
-    lead.top += y - 3;
-    lead.left += x - 3;
+    lead.top += y - kLeadGrip;
+    lead.left += x - kLeadGrip;
     const int index = lead.tag;
     meter.leadIndex = index;
     meter.leadPoint[index].reset();
-    meter.leadSlot[index] = -999;
+    meter.leadSlot[index] = kNoLeadSlot;
     meter.leadPotential[index] = kOpenSentinel;
     snapOntoPoints(bench, lead, index);
     snapOntoBreakMarker(bench, lead, index);
@@ -155,7 +156,7 @@ void leadMouseMove(Workbench& bench, MarkerRef ref, int x, int y) {
     placeRbt(bench);
     const bool bothOnPoints =
         meter.leadPotential[1] != kOpenSentinel && meter.leadPotential[2] != kOpenSentinel;
-    if (bothOnPoints && !bench.marker(MarkerId::ampsh).visible && mode == MeterMode::Current)
+    if (bothOnPoints && !meter.hasBreak() && mode == MeterMode::Current)
         blowFuse(bench);
 }
 

@@ -5,7 +5,8 @@
 namespace voltaro {
 
 void requestPopupAt(Workbench& bench, MenuId menu, const Marker& marker) {
-    bench.ui.popup = PopupRequest{menu, marker.left + 10, marker.top + 10};
+    constexpr int kPopupOffset = 10; // right of and below the marker's top-left corner
+    bench.ui.popup = PopupRequest{menu, marker.left + kPopupOffset, marker.top + kPopupOffset};
 }
 
 void setEntriesVisible(Workbench& bench, std::initializer_list<MenuId> entries, bool visible) {

@@ -5,6 +5,7 @@
 #include "edit/popups.h"
 #include "edit/typed_number.h"
 #include "model/numbers.h"
+#include "view/source_paint.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -34,19 +35,19 @@ std::string cellValueShown(double value) {
 
 void Variable1Click(Workbench& bench, MenuId entry) {
     MenuEntry& source = bench.menu(MenuId::Source1);
-    const int kind = bench.menu(entry).tag;
-    source.tag = kind;
+    const SourceKind kind = sourceKindOfCode(bench.menu(entry).tag);
+    source.tag = static_cast<int>(kind);
     source.caption = "Source (" + bench.menu(entry).caption + ")";
-    setCellsInSeries(bench, kind == kVariableSupply ? 2 : 1);
+    setCellsInSeries(bench, kind == SourceKind::Variable ? 2 : 1);
     setCellsInParallel(bench, 1);
-    if (kind == kVariableSupply)
+    if (kind == SourceKind::Variable)
         bench.model.source.supplyVoltage = bench.model.source.variableSetting;
     if (!bench.widget(WidgetId::Savepl).visible)
         placeRbt(bench);
 }
 
 void battnegMouseDown(Workbench& bench, MarkerRef terminal, int, int) {
-    if (!bench.model.menus.optionsEnabled() || bench.model.menus.sourceKind() != kCells)
+    if (!bench.model.menus.optionsEnabled() || bench.model.menus.sourceKind() != SourceKind::Cells)
         return;
     requestPopupAt(bench, MenuId::battpu, bench.model.markers.at(terminal));
 }
@@ -97,15 +98,18 @@ void acceptCellValue(Workbench& bench, double value) {
 }
 
 void dragNeedle(Workbench& bench, int x, int y) {
+    constexpr int kDialHalfWidth = 25;       // the dial spans 50 pixels from `battneg`'s Left
+    constexpr double kDialRise = 20.0;       // its middle lies this far above the terminals'
+    constexpr double kDialHalfHeight = 20.0; // a move this far from the middle is off the dial
     const Marker& negative = bench.marker(MarkerId::battneg);
     const Marker& positive = bench.marker(MarkerId::battpos);
     const int left = negative.left;
-    if (std::abs(x - left - 25) > 25)
+    if (std::abs(x - left - kDialHalfWidth) > kDialHalfWidth)
         return;
-    const double dialMiddle = (negative.top + positive.top) / 2.0 - 20.0;
-    if (std::fabs(y - dialMiddle) >= 20.0)
+    const double dialMiddle = (negative.top + positive.top) / 2.0 - kDialRise;
+    if (std::fabs(y - dialMiddle) >= kDialHalfHeight)
         return;
-    bench.model.source.supplyVoltage = (x - left) * 0.2;
+    bench.model.source.supplyVoltage = (x - left) * kVoltsPerPixel;
     placeRbt(bench);
 }
 

@@ -6,17 +6,11 @@
 
 namespace voltaro {
 
-namespace {
-
-constexpr int kNotLoading = 0; // the panel's Tag: its save mode, so Ok loads no file
-
-} // namespace
-
 void openIntroPanel(Workbench& bench, const std::string& caption,
                     const std::vector<const char*>& lines) {
     Widget& panel = bench.widget(WidgetId::Savepl);
     panel.caption = caption;
-    panel.tag = kNotLoading;
+    bench.files.panelMode = FilePanelMode::Save; // not loading: Ok loads no file
     Widget& memo = bench.widget(WidgetId::expmem);
     memo.lines = std::vector<std::string>(lines.begin(), lines.end());
     memo.readOnly = true;

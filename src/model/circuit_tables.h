@@ -9,22 +9,28 @@
 namespace voltaro {
 
 // Element kinds: they choose how an element is drawn and which menus apply. The flags of the
-// record decide its electrical role.
-namespace ElementKind {
-constexpr int Wire = 0;
-constexpr int Resistor = 1;
-constexpr int Bulb1 = 2;
-constexpr int Bulb2 = 3;
-constexpr int Bulb3 = 4;
-constexpr int Switch = 6;
-} // namespace ElementKind
+// record decide its electrical role. The numbers are the kinds' codes in a description and the
+// Tags of the element menu's entries. A record keeps the code its description gave, also one
+// not listed here (drawn without a glyph and written back as it came), so a kind reads as its
+// code where it is written or shown; its names stay in a namespace of their own.
+namespace element_kind {
+enum ElementKind : std::int32_t {
+    Wire = 0,
+    Resistor = 1,
+    Bulb1 = 2, // "Bulb #1".."Bulb #3"
+    Bulb2 = 3,
+    Bulb3 = 4,
+    Switch = 6,
+};
+} // namespace element_kind
+using element_kind::ElementKind;
 
-constexpr bool isBulbKind(int kind) {
+constexpr bool isBulbKind(ElementKind kind) {
     return kind >= ElementKind::Bulb1 && kind <= ElementKind::Bulb3;
 }
 
 // Resistance of a bulb kind (5.0, 10.0, 7.5 ohms); 0 for any other kind.
-constexpr double bulbResistance(int kind) {
+constexpr double bulbResistance(ElementKind kind) {
     switch (kind) {
     case ElementKind::Bulb1:
         return 5.0;
@@ -47,7 +53,7 @@ struct ElementRecord {
     std::uint8_t wireFlag = 0;
     double voltage = 0.0;
     double current = 0.0;
-    std::int32_t kind = 0;
+    ElementKind kind = ElementKind::Wire;
 
     bool isClosedConductor() const { return switchFlag != 0 && openFlag == 0; }
     bool isOpen() const { return switchFlag != 0 && openFlag != 0; }

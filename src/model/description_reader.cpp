@@ -1,6 +1,7 @@
 #include "model/description_reader.h"
 
 #include "model/numbers.h"
+#include "model/source_settings.h"
 #include "model/tokens.h"
 
 namespace voltaro {
@@ -81,7 +82,7 @@ private:
             return false;
         if (!(m_out.sourceValue = real()))
             return false;
-        if (*m_out.sourceKind == 1)
+        if (sourceKindOfCode(*m_out.sourceKind) == SourceKind::Variable)
             return true;
         return (m_out.cellsInSeries = integer()) && (m_out.cellsInParallel = integer());
     }

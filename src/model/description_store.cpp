@@ -22,7 +22,7 @@ void storeElement(const ElementReading& from, ElementRecord& to) {
     if (from.fieldsRead > 3)
         to.resistance = from.resistance;
     if (from.fieldsRead > 4)
-        to.kind = from.kind;
+        to.kind = static_cast<ElementKind>(from.kind);
 }
 
 void storeBranch(const BranchReading& branch, CircuitTables& tables, Markers& markers) {

@@ -18,7 +18,7 @@ std::string joined(std::initializer_list<int> numbers) {
 }
 
 std::string sourceLine(const Model& model) {
-    if (model.menus.sourceKind() == kVariableSupply)
+    if (model.menus.sourceKind() == SourceKind::Variable)
         return formatFixedOrShortest(model.source.supplyVoltage, 2, 4);
     return cellValueText(model) + " " + std::to_string(model.menus.cellsInSeries()) + " " +
            std::to_string(model.menus.cellsInParallel());
@@ -51,7 +51,8 @@ std::string branchLine(const CircuitTables& tables, int side, int lane, int bloc
     for (int position = 1; position <= count; ++position) {
         const ElementRecord& r = tables.record(side, lane, block, branch, position);
         text += ' ' + joined({bit(r.switchFlag), bit(r.openFlag), bit(r.wireFlag)}) + ' ' +
-                formatFixedOrShortest(r.resistance, 2, 6) + ' ' + std::to_string(r.kind);
+                formatFixedOrShortest(r.resistance, 2, 6) + ' ' +
+                std::to_string(static_cast<std::int32_t>(r.kind));
     }
     return text;
 }
@@ -72,7 +73,7 @@ std::string describeCircuit(const Model& model, bool optionsFlag) {
     const auto line = [&text](const std::string& content) { text += content + kLineEnd; };
     line(optionsFlag ? "1" : "0");
     line(joined({top.left, top.top, bottom.left, bottom.top}));
-    line(std::to_string(model.menus.sourceKind()));
+    line(std::to_string(static_cast<int>(model.menus.sourceKind())));
     line(sourceLine(model));
     line(std::to_string(viewFlags(model.menus)) + " 0 0");
     line(laneLine(model.tables));

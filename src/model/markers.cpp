@@ -112,21 +112,26 @@ const Marker& Markers::at(const MarkerRef& ref) const {
     return named[ref.index];
 }
 
+Marker designMarker(MarkerId id) {
+    const NamedMarkerDesign& d = kNamedDesign[static_cast<std::size_t>(id)];
+    Marker marker;
+    marker.left = d.left;
+    marker.top = d.top;
+    marker.width = d.width;
+    marker.height = d.height;
+    marker.shape = d.shape;
+    marker.brush = d.brush;
+    marker.pen = d.pen;
+    marker.cursor = d.cursor;
+    marker.tag = d.tag;
+    marker.visible = d.visible;
+    return marker;
+}
+
 Markers makeDesignMarkers() {
     Markers m;
-    for (const NamedMarkerDesign& d : kNamedDesign) {
-        Marker& marker = m[d.id];
-        marker.left = d.left;
-        marker.top = d.top;
-        marker.width = d.width;
-        marker.height = d.height;
-        marker.shape = d.shape;
-        marker.brush = d.brush;
-        marker.pen = d.pen;
-        marker.cursor = d.cursor;
-        marker.tag = d.tag;
-        marker.visible = d.visible;
-    }
+    for (const NamedMarkerDesign& d : kNamedDesign)
+        m[d.id] = designMarker(d.id);
     for (int s = 1; s <= kSlots; ++s)
         m.slotMarkers[s].tag = s;
     for (int side = 1; side <= kSides; ++side)

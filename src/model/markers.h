@@ -116,6 +116,8 @@ struct Markers {
 // their design places, the slot markers as hidden white circles tagged with their slot number,
 // the branch markers as hidden green squares tagged with their block's first slot.
 Markers makeDesignMarkers();
+// One named marker as the window lays it out.
+Marker designMarker(MarkerId id);
 
 // All markers from the bottom of the stack to the top: the loop controls, then the branch and
 // slot markers, then the four meter leads, which stay above everything else.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/source_settings.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -180,7 +182,7 @@ struct Menus {
     const MenuEntry& operator[](MenuId id) const { return entries[static_cast<std::size_t>(id)]; }
 
     // The state several parts of the program keep in menu entries.
-    int sourceKind() const { return (*this)[MenuId::Source1].tag; } // 1 variable, 2 cells
+    SourceKind sourceKind() const { return sourceKindOfCode((*this)[MenuId::Source1].tag); }
     int cellsInSeries() const { return (*this)[MenuId::Numser1].tag; }
     int cellsInParallel() const { return (*this)[MenuId::NumPar1].tag; }
     bool optionsEnabled() const { return (*this)[MenuId::Options1].enabled; }

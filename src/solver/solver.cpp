@@ -4,6 +4,9 @@ namespace voltaro {
 
 namespace {
 
+// A lane whose series resistance is below this many ohms drops no voltage across its blocks.
+constexpr double kShortedLaneResistance = 1e-4;
+
 // The element rule: one record folded into a working series sum.
 double addInSeries(double sum, const ElementRecord& r) {
     if (r.switchFlag == 1 && r.openFlag == 0)
@@ -95,7 +98,7 @@ void solveLanes(const CircuitTables& tables, SolverResults& results) {
                     v = r == kOpenSentinel ? sideVoltage : 0.0;
                     laneCurrent = 0.0;
                 } else {
-                    v = s < 0.0001 ? 0.0 : laneCurrent * r;
+                    v = s < kShortedLaneResistance ? 0.0 : laneCurrent * r;
                 }
             }
         }
@@ -157,14 +160,15 @@ int bottomLeftEndSlot(const CircuitTables& tables) {
     if (lastBlock == 0)
         lastBlock = 1; // lane 1 always has a block when built with the menus
     const int elements = tables.elementsInUse(kBottomSide, 1, lastBlock, 1);
-    return 325 + (lastBlock - 1) * 12 + elements;
+    return slotNumber(kBottomSide, 1, lastBlock, 1, elements + 1);
 }
 
 void stampMeasurementTags(const CircuitTables& tables, Markers& markers) {
-    markers[MarkerId::cor1].tag = 1;
-    markers[MarkerId::battneg].tag = 1;
-    markers[MarkerId::cor2].tag = 109;
-    markers[MarkerId::cor3].tag = 217;
+    const int batteryNegative = slotNumber(kTopSide, 1, 1, 1, 1);
+    markers[MarkerId::cor1].tag = batteryNegative;
+    markers[MarkerId::battneg].tag = batteryNegative;
+    markers[MarkerId::cor2].tag = slotNumber(kRightSide, 1, 1, 1, 1);
+    markers[MarkerId::cor3].tag = kCornerLinkSlot;
     const int endSlot = bottomLeftEndSlot(tables);
     markers[MarkerId::cor4].tag = endSlot;
     markers[MarkerId::battpos].tag = endSlot;

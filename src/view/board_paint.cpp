@@ -30,10 +30,10 @@ void drawLoopWires(Canvas& canvas, const Model& model) {
 
 void drawSource(Canvas& canvas, const Model& model) {
     const Menus& menus = model.menus;
-    if (menus.sourceKind() == kCells)
+    if (menus.sourceKind() == SourceKind::Cells)
         drawCells(canvas, model.markers[MarkerId::battneg].top, menus.cellsInSeries(),
                   menus.cellsInParallel());
-    else if (menus.sourceKind() == kVariableSupply && menus.optionsEnabled())
+    else if (menus.sourceKind() == SourceKind::Variable && menus.optionsEnabled())
         drawVariableSupply(canvas, model.markers, model.source.supplyVoltage);
 }
 
@@ -91,7 +91,7 @@ void paintCircuit(Model& model, Canvas& canvas) {
 void paintMeterWires(const Model& model, const MeterState& meter, Canvas& canvas) {
     if (!model.menus.meterOff())
         drawMeterLeads(canvas, model);
-    if (meter.breakCount > 0)
+    if (meter.hasBreak())
         drawBreakMark(canvas, model, meter);
     canvas.finish();
 }

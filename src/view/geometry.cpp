@@ -9,6 +9,7 @@ namespace {
 constexpr int kLeftEdge = 34;       // left of the left corners and the battery terminals
 constexpr int kBatteryNegTop = 236; // the battery terminals at start-up, 104 apart
 constexpr int kBatteryGap = 104;
+constexpr int kSideEndGap = 20; // from the end of the right and the bottom side to the corner
 
 // Lanes and branches start spread in the order 2, 1, 3 across their side: number 1 on the
 // side's line, 2 before it, 3 after it.
@@ -103,9 +104,7 @@ void recordAnchorOffsets(const Markers& markers, LayoutState& layout) {
 }
 
 void reanchorSideSquares(Markers& markers, LayoutState& layout) {
-    const Marker& cor2 = markers[MarkerId::cor2];
     const Marker& cor3 = markers[MarkerId::cor3];
-    const Marker& cor4 = markers[MarkerId::cor4];
     Marker& p1 = markers[MarkerId::p1];
     Marker& p2 = markers[MarkerId::p2];
     Marker& p4 = markers[MarkerId::p4];
@@ -113,10 +112,16 @@ void reanchorSideSquares(Markers& markers, LayoutState& layout) {
     p2.left = cor3.left;
     p4.left = cor3.left + layout.bottomAnchorOffset;
     p4.top = cor3.top;
-    layout.sideLength[kTopSide] = cor2.left + layout.topAnchorOffset - p1.left;
-    layout.sideLength[kRightSide] = cor3.top - p2.top - 20;
-    layout.sideLength[kHiddenSide] = 0;
-    layout.sideLength[kBottomSide] = p4.left - cor4.left - 20;
+    setSideLengths(markers, layout.topAnchorOffset, layout.sideLength);
+}
+
+void setSideLengths(const Markers& markers, int topAnchorOffset, Table1<int, kSides>& sideLength) {
+    sideLength[kTopSide] =
+        markers[MarkerId::cor2].left + topAnchorOffset - markers[MarkerId::p1].left;
+    sideLength[kRightSide] = markers[MarkerId::cor3].top - markers[MarkerId::p2].top - kSideEndGap;
+    sideLength[kHiddenSide] = 0;
+    sideLength[kBottomSide] =
+        markers[MarkerId::p4].left - markers[MarkerId::cor4].left - kSideEndGap;
 }
 
 namespace {

@@ -28,6 +28,11 @@ void recordAnchorOffsets(const Markers& markers, LayoutState& layout);
 // and the side lengths that follow.
 void reanchorSideSquares(Markers& markers, LayoutState& layout);
 
+// The side lengths that follow from the corners and the side squares: the top side ends
+// `topAnchorOffset` pixels beyond `cor2`, the right side and the bottom side 20 pixels before
+// the corner they run to (`cor3`, `cor4`); the hidden side has none.
+void setSideLengths(const Markers& markers, int topAnchorOffset, Table1<int, kSides>& sideLength);
+
 // Lane and block sizes from the tables; then the top and bottom side lengths and `p4`, which
 // make room for the lanes of the right side.
 void sizeLanes(const CircuitTables& tables, Markers& markers, LayoutState& layout);

@@ -62,7 +62,7 @@ void drawResistor(Canvas& canvas, Point start, Point d, int pitch) {
     canvas.lineTo(start + pitch * d);
 }
 
-void drawGlobe(Canvas& canvas, Point c, Point d, int kind) {
+void drawGlobe(Canvas& canvas, Point c, Point d, ElementKind kind) {
     const int along = 12;
     const int across = truncToInt(12 * 0.8);
     int left = c.x - 12, top = c.y - 12, right = c.x + 12, bottom = c.y + 12;
@@ -120,7 +120,7 @@ void drawRays(Canvas& canvas, Point c, int brightness, double baseAngle) {
     canvas.setPenWidth(1);
 }
 
-void drawBulb(Canvas& canvas, Point start, Point d, int pitch, int kind, int brightness,
+void drawBulb(Canvas& canvas, Point start, Point d, int pitch, ElementKind kind, int brightness,
               bool brightnessHidden) {
     const double baseAngle = d.y != 0 ? -kPi / 2.0 : 0.0;
     const Point c = halfway(start, d, pitch);

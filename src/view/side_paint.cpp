@@ -29,40 +29,44 @@ struct BlockPlace {
     int side;
     int lane;
     int block;
-    Point start;  // the block start P
-    int pitch;    // u
-    int longest;  // m
-    int branches; // w
+    Point start;  // where the block begins on its lane
+    int pitch;    // pixels per element place along the side
+    int longest;  // the element count of its longest branch
+    int branches; // branches in use
 };
 
+// The branch is the `counted`-th in use of its block; the branches spread across the side
+// `options.spacing` apart, centred on the block's line, and the shorter ones centred along it.
 void paintBranch(Model& model, const SideFrame& frame, const BlockPlace& bp, int branch,
                  int counted, const SidePaintOptions& options, LabelCounters& counters,
                  Canvas& canvas) {
-    const int q = model.tables.elementsInUse(bp.side, bp.lane, bp.block, branch);
-    const int u = bp.pitch;
-    const int m = bp.longest;
-    const int a = -((bp.branches - 1) * options.spacing) / 2 + (counted - 1) * options.spacing;
-    const Point across = a * frame.across;
-    const int firstMarker = kMarkerInset + ((m - q) * u) / 2;
-    for (int i = 1; i <= q + 1; ++i) {
-        const Point anchor = bp.start + (firstMarker + (i - 1) * u) * frame.along + across;
-        model.markers.slot(slotNumber(bp.side, bp.lane, bp.block, branch, i))
+    const int elements = model.tables.elementsInUse(bp.side, bp.lane, bp.block, branch);
+    const int pitch = bp.pitch;
+    const int longest = bp.longest;
+    const int acrossDistance =
+        -((bp.branches - 1) * options.spacing) / 2 + (counted - 1) * options.spacing;
+    const Point across = acrossDistance * frame.across;
+    const int firstMarker = kMarkerInset + ((longest - elements) * pitch) / 2;
+    for (int node = 1; node <= elements + 1; ++node) {
+        const Point anchor = bp.start + (firstMarker + (node - 1) * pitch) * frame.along + across;
+        model.markers.slot(slotNumber(bp.side, bp.lane, bp.block, branch, node))
             .moveAnchorTo(anchor.x, anchor.y);
     }
-    const Point railEnd = bp.start + (m * u + kMarkerInset) * frame.along;
+    const Point railEnd = bp.start + (longest * pitch + kMarkerInset) * frame.along;
     canvas.polyline({bp.start, bp.start + across, railEnd + across, railEnd,
-                     bp.start + (m * u + kBlockMargin) * frame.along});
+                     bp.start + (longest * pitch + kBlockMargin) * frame.along});
 
-    for (int i = 1; i <= q; ++i) {
-        const int slot = slotNumber(bp.side, bp.lane, bp.block, branch, i);
+    for (int position = 1; position <= elements; ++position) {
+        const int slot = slotNumber(bp.side, bp.lane, bp.block, branch, position);
         const ElementRecord& record = model.tables.record(slot);
-        const Marker& ma = model.markers.slot(slot);
-        const Marker& mb = model.markers.slot(slot + 1);
+        const Marker& startNode = model.markers.slot(slot);
+        const Marker& endNode = model.markers.slot(slot + 1);
         ElementLabel label =
             elementLabel(record, options.showResistance, options.labelLoads, counters);
-        drawElementLabel(canvas, bp.side, ma, mb, label);
-        drawElementGlyph(canvas, {ma.anchorX(), ma.anchorY()}, frame.along, u, record,
-                         brightnessOf(record.voltage, record.current), options.brightnessHidden);
+        drawElementLabel(canvas, bp.side, startNode, endNode, label);
+        drawElementGlyph(canvas, {startNode.anchorX(), startNode.anchorY()}, frame.along, pitch,
+                         record, brightnessOf(record.voltage, record.current),
+                         options.brightnessHidden);
     }
     canvas.setPenWidth(1);
     canvas.setPenColour(Colour::Red);
@@ -75,10 +79,10 @@ void paintLane(Model& model, const SideFrame& frame, int side, int lane, int off
     const int pitch =
         elementPitch(layout.sideLength[side], blocks, layout.lanes[side][lane].length);
     const Point offsetAcross = offset * frame.across;
-    int t = kLeadIn;
+    int alongDistance = kLeadIn; // from the side's origin to the block's start
     for (int block = 1; block <= blocks; ++block) {
         const BlockSize& size = layout.blocks[side][lane][block];
-        const BlockPlace bp{side,  lane,         block,        frame.at(t, offset),
+        const BlockPlace bp{side,  lane,         block,        frame.at(alongDistance, offset),
                             pitch, size.longest, size.branches};
         Marker& branchMarker = model.markers.branch(side, lane, block);
         branchMarker.moveAnchorTo(bp.start.x, bp.start.y);
@@ -97,7 +101,7 @@ void paintLane(Model& model, const SideFrame& frame, int side, int lane, int off
         for (int branch = 1; branch <= kBranches; ++branch)
             if (model.tables.elementsInUse(side, lane, block, branch) > 0)
                 paintBranch(model, frame, bp, branch, ++counted, options, counters, canvas);
-        t += bp.longest * pitch + kBlockMargin;
+        alongDistance += bp.longest * pitch + kBlockMargin;
     }
 }
 
@@ -124,15 +128,15 @@ std::array<int, kLanes + 1> laneOffsets(const CircuitTables& tables, const Layou
                                         int side, int spacing) {
     std::array<int, kLanes + 1> offset{};
     int inUse[kLanes] = {};
-    int k = 0;
+    int lanes = 0;
     for (int lane = 1; lane <= kLanes; ++lane)
         if (tables.blocksInUse(side, lane) > 0)
-            inUse[k++] = lane;
+            inUse[lanes++] = lane;
     auto depth = [&](int lane) { return layout.lanes[side][lane].depth; };
-    if (k == 2) {
+    if (lanes == 2) {
         offset[inUse[0]] = -twoLaneMagnitude(depth(inUse[0]), spacing);
         offset[inUse[1]] = twoLaneMagnitude(depth(inUse[1]), spacing);
-    } else if (k == 3) {
+    } else if (lanes == 3) {
         const int middle = halfDepth(depth(2), spacing);
         offset[1] = -(outerLaneDistance(depth(1), spacing) + middle);
         offset[3] = outerLaneDistance(depth(3), spacing) + middle;

@@ -10,7 +10,6 @@ namespace {
 constexpr int kLeftEdgeX = 30;
 constexpr int kColumnPitch = 60;
 constexpr int kCellPitch = 20;
-constexpr double kVoltsPerPixel = 0.2;
 
 } // namespace
 

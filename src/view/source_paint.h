@@ -10,6 +10,8 @@ namespace voltaro {
 // rail. `negativeTop` is the raw Top of `battneg`.
 void drawCells(Canvas& canvas, int negativeTop, int series, int parallel);
 
+constexpr double kVoltsPerPixel = 0.2; // along the variable supply's dial
+
 // The variable supply: a dial whose needle shows `volts` (0.2 V per pixel), with its caption
 // in bold; the bold style stays for every text drawn after it.
 void drawVariableSupply(Canvas& canvas, const Markers& markers, double volts);

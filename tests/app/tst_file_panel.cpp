@@ -52,7 +52,7 @@ private slots:
         const Widget& panel = d.widget(WidgetId::Savepl);
         QVERIFY2(panel.visible, "the panel is shown");
         QCOMPARE(QString::fromStdString(panel.caption), QString("Save the Ciruit"));
-        QCOMPARE(panel.tag, 0);
+        QCOMPARE(d.bench.files.panelMode, FilePanelMode::Save);
         QCOMPARE(d.bench.menu(MenuId::SaveCircuit1).tag, 0);
         QCOMPARE(qLines(d.explanation()), QStringList{"Type in explaination here!"});
         QVERIFY2(!d.widget(WidgetId::expmem).readOnly, "the explanation can be typed");
@@ -71,7 +71,7 @@ private slots:
         const Widget& panel = d.widget(WidgetId::Savepl);
         QVERIFY(panel.visible);
         QCOMPARE(QString::fromStdString(panel.caption), QString("Load a Circuit"));
-        QCOMPARE(panel.tag, 1);
+        QCOMPARE(d.bench.files.panelMode, FilePanelMode::Load);
         QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
         QVERIFY2(d.widget(WidgetId::expmem).readOnly, "the explanation is read-only");
         QVERIFY2(!d.widget(WidgetId::Showvaluecb).visible, "no options box when loading");
@@ -149,10 +149,10 @@ private slots:
         Desk d;
         d.platform.files[kFile] = "START CIRCUIT DATA\r\n1\r\n *\r\n";
         d.loadFile();
-        QCOMPARE(d.widget(WidgetId::Savepl).tag, 1);
+        QCOMPARE(d.bench.files.panelMode, FilePanelMode::Load);
         d.platform.saveAnswers.push_back(kFile);
         Addtofile1Click(d.bench, MenuId::Addtofile1);
-        QCOMPARE(d.widget(WidgetId::Savepl).tag, 0);
+        QCOMPARE(d.bench.files.panelMode, FilePanelMode::Save);
         QVERIFY2(d.platform.files[kFile].size() > 30, "the circuit was appended");
     }
 

@@ -58,7 +58,7 @@ private slots:
         VOLTARO_COMPARE_NEAR(b.model.source.supplyVoltage, 3.0, kVolts);
         QCOMPARE(b.model.menus.cellsInSeries(), 2);
         QCOMPARE(b.model.menus.cellsInParallel(), 1);
-        QCOMPARE(b.model.menus.sourceKind(), kCells);
+        QCOMPARE(b.model.menus.sourceKind(), SourceKind::Cells);
         QCOMPARE(QString::fromStdString(b.widget(WidgetId::batteb).text), QString("1.5"));
         QVERIFY2(b.model.menus.showBrightness() && !b.model.menus.showResistance() &&
                      !b.model.menus.labelLoads(),
@@ -138,16 +138,19 @@ private slots:
         QTest::addColumn<int>("parallel");
         QTest::addColumn<double>("supply");
         QTest::addColumn<QString>("cellBox");
-        QTest::newRow("variable supply")
-            << "1 300 80 300 400 1 7.25 4 0 0" << kVariableSupply << 2 << 1 << 7.25 << "1.5";
+        QTest::newRow("variable supply") << "1 300 80 300 400 1 7.25 4 0 0"
+                                         << int(SourceKind::Variable) << 2 << 1 << 7.25 << "1.5";
         QTest::newRow("four cells in series, three in parallel")
-            << "1 300 80 300 400 2 1.5 4 3 4 0 0" << kCells << 4 << 3 << 6.0 << "1.5";
+            << "1 300 80 300 400 2 1.5 4 3 4 0 0" << int(SourceKind::Cells) << 4 << 3 << 6.0
+            << "1.5";
         QTest::newRow("cell value in a wide field")
-            << "1 300 80 300 400 2    3.0 2 2 4 0 0" << kCells << 2 << 2 << 6.0 << "3";
+            << "1 300 80 300 400 2    3.0 2 2 4 0 0" << int(SourceKind::Cells) << 2 << 2 << 6.0
+            << "3";
         QTest::newRow("counts outside 1..4 choose nothing")
-            << "1 300 80 300 400 2 2 7 0 4 0 0" << kCells << 1 << 1 << 2.0 << "2";
+            << "1 300 80 300 400 2 2 7 0 4 0 0" << int(SourceKind::Cells) << 1 << 1 << 2.0 << "2";
         QTest::newRow("any other kind is cells")
-            << "1 300 80 300 400 5 1.5 3 1 4 0 0" << kCells << 3 << 1 << 4.5 << "1.5";
+            << "1 300 80 300 400 5 1.5 3 1 4 0 0" << int(SourceKind::Cells) << 3 << 1 << 4.5
+            << "1.5";
     }
     void choosesTheSourceThroughItsMenus() {
         QFETCH(QString, header);
@@ -160,7 +163,7 @@ private slots:
         d.readCircuit(inChunk1(withHeader(header.toStdString())));
         QCOMPARE(d.platform.messageCount(), std::size_t(0));
         const Workbench& b = d.bench;
-        QCOMPARE(b.model.menus.sourceKind(), kind);
+        QCOMPARE(int(b.model.menus.sourceKind()), kind);
         QCOMPARE(b.model.menus.cellsInSeries(), series);
         QCOMPARE(b.model.menus.cellsInParallel(), parallel);
         VOLTARO_COMPARE_NEAR(b.model.source.supplyVoltage, supply, kVolts);

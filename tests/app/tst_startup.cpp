@@ -34,7 +34,7 @@ private slots:
         bench.meter.leadPotential[2] = 1.0;
         resistrestbt(bench);
         QVERIFY(bench.model.tables.record(kCornerLinkSlot).isClosedConductor());
-        QCOMPARE(bench.meter.leadSlot[1], -999);
+        QCOMPARE(bench.meter.leadSlot[1], kNoLeadSlot);
         QCOMPARE(bench.meter.leadPotential[2], kOpenSentinel);
     }
 };

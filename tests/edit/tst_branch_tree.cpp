@@ -145,7 +145,8 @@ private slots:
         StartedBench s;
         chooseLaneBlocks(s.bench, kTopSide, 1, 3);
         CircuitTables& t = s.bench.model.tables;
-        test::setBranch(t, kTopSide, 1, 2, 1, {test::bulb(3), test::resistor(22.0)});
+        test::setBranch(t, kTopSide, 1, 2, 1,
+                        {test::bulb(ElementKind::Bulb2), test::resistor(22.0)});
         test::setBranch(t, kTopSide, 1, 3, 2, {test::openSwitch()});
         const CircuitTables before = t;
         chooseLaneBlocks(s.bench, kTopSide, 1, 1);
@@ -179,8 +180,8 @@ private slots:
         const int side = kRightSide;
         chooseBranchElements(s.bench, side, 1, 1, branch, 3);
         CircuitTables& t = s.bench.model.tables;
-        const std::vector<ElementRecord> loads = {test::bulb(2), test::resistor(47.0),
-                                                  test::openSwitch()};
+        const std::vector<ElementRecord> loads = {test::bulb(ElementKind::Bulb1),
+                                                  test::resistor(47.0), test::openSwitch()};
         test::setBranch(t, side, 1, 1, branch, loads);
         chooseBranchElements(s.bench, side, 1, 1, branch, lowered);
         QCOMPARE(t.elementCount(side, 1, 1, branch), lowered);

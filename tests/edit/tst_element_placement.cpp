@@ -97,14 +97,14 @@ private slots:
         r.switchFlag = 1;
         r.openFlag = 1;
         r.wireFlag = 1;
-        r.kind = 5;
+        r.kind = static_cast<ElementKind>(5);
         r.resistance = 42.0;
         pressSlot(s.bench, slot);
         triggerMenu(s.bench, entry);
         QCOMPARE(int(r.switchFlag), switchFlag);
         QCOMPARE(int(r.openFlag), openFlag);
         QCOMPARE(int(r.wireFlag), wireFlag);
-        QCOMPARE(r.kind, kind);
+        QCOMPARE(int(r.kind), kind);
         QCOMPARE(r.resistance, resistance);
     }
 
@@ -161,7 +161,7 @@ private slots:
         StartedBench s;
         s.bench.menu(MenuId::Options1).enabled = false;
         s.bench.model.tables.record(1) = test::closedSwitch();
-        s.bench.model.tables.record(1).kind = kind;
+        s.bench.model.tables.record(1).kind = static_cast<ElementKind>(kind);
         pressSlot(s.bench, 1);
         QCOMPARE(s.bench.menu(MenuId::Switch1).enabled, switchable);
         triggerMenu(s.bench, MenuId::Open3);

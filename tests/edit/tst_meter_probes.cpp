@@ -186,7 +186,7 @@ private slots:
         triggerMenu(b.bench, MenuId::On1);
         triggerMenu(b.bench, MenuId::On1);
         QCOMPARE(b.display(), QStringLiteral("---"));
-        QCOMPARE(b.bench.meter.leadSlot[2], -999);
+        QCOMPARE(b.bench.meter.leadSlot[2], kNoLeadSlot);
     }
 
     void openSwitchTakesAlmostTheWholeSupply() {
@@ -243,7 +243,7 @@ private slots:
         } else {
             QCOMPARE(lead.left, node.left + dx);
             QCOMPARE(lead.top, node.top + dy);
-            QCOMPARE(b.bench.meter.leadSlot[2], -999);
+            QCOMPARE(b.bench.meter.leadSlot[2], kNoLeadSlot);
             QCOMPARE(b.bench.meter.leadPotential[2], kOpenSentinel);
         }
     }
@@ -311,7 +311,7 @@ private slots:
         const int left = b.at(kBlack).left;
         dropLead(b, kBlack, MarkerRef::slot(2));
         QCOMPARE(b.at(kBlack).left, left);
-        QCOMPARE(b.bench.meter.leadSlot[1], -999);
+        QCOMPARE(b.bench.meter.leadSlot[1], kNoLeadSlot);
     }
 
     void ammeterWithoutABreakBlowsTheFuse() {

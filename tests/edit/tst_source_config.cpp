@@ -45,7 +45,7 @@ class SourceConfigTest : public QObject {
 private slots:
     void startsWithTwoCellsOfThreeVolts() {
         StartedBench s;
-        QCOMPARE(s.bench.model.menus.sourceKind(), kCells);
+        QCOMPARE(s.bench.model.menus.sourceKind(), SourceKind::Cells);
         QCOMPARE(s.bench.model.menus.cellsInSeries(), 2);
         QCOMPARE(s.bench.model.menus.cellsInParallel(), 1);
         VOLTARO_COMPARE_NEAR(s.bench.model.source.supplyVoltage, 3.0, kVolts);
@@ -66,7 +66,7 @@ private slots:
         StartedBench s;
         chooseFromBattery(s.bench, MenuId::N41);
         triggerMenu(s.bench, MenuId::Variable1);
-        QCOMPARE(s.bench.model.menus.sourceKind(), kVariableSupply);
+        QCOMPARE(s.bench.model.menus.sourceKind(), SourceKind::Variable);
         QCOMPARE(caption(s.bench, MenuId::Source1), std::string("Source (Variable)"));
         QCOMPARE(caption(s.bench, MenuId::Numser1), std::string("Number in &Series (2)"));
         QCOMPARE(s.bench.model.menus.cellsInParallel(), 1);

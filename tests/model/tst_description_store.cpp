@@ -75,7 +75,8 @@ private slots:
                 Board used;
                 used.read(before.chunks);
                 for (int slot = 1; slot <= kSlots; ++slot) // as breaks and edits may leave them
-                    used.tables.record(slot) = ElementRecord{1, 1, 0.0, 0, 0.0, 0.0, 6};
+                    used.tables.record(slot) =
+                        ElementRecord{1, 1, 0.0, 0, 0.0, 0.0, ElementKind::Switch};
                 used.read(after.chunks);
                 const std::string d = solverDifference(used.tables, fresh.tables);
                 QVERIFY2(d.empty(), (after.name + " after " + before.name + ": " + d).c_str());
@@ -86,7 +87,8 @@ private slots:
         for (const NamedCircuit& c : builtinCircuits()) {
             Board board;
             for (int slot = 1; slot <= kSlots; ++slot)
-                board.tables.record(slot) = ElementRecord{1, 1, 0.0, 0, 0.0, 0.0, 6};
+                board.tables.record(slot) =
+                    ElementRecord{1, 1, 0.0, 0, 0.0, 0.0, ElementKind::Switch};
             storeCircuitData(readDescription(c.chunks), board.tables, board.markers);
             for (const BranchReading& b : readDescription(c.chunks).branches) {
                 SlotAddress end = b.branch;

@@ -110,7 +110,7 @@ private slots:
             break;
         case Variable3:
         case Variable125:
-            m.menus[MenuId::Source1].tag = kVariableSupply;
+            m.menus[MenuId::Source1].tag = int(SourceKind::Variable);
             m.source.supplyVoltage = change == Variable3 ? 3.0 : 12.5;
             break;
         case BoxText:
@@ -135,7 +135,7 @@ private slots:
             m.tables.elementCount(kTopSide, 1, 1, 1) = 7;
             break;
         case HugeSupply:
-            m.menus[MenuId::Source1].tag = kVariableSupply;
+            m.menus[MenuId::Source1].tag = int(SourceKind::Variable);
             m.source.supplyVoltage = 1e200;
             break;
         case HugeResistance:

@@ -27,7 +27,7 @@ private slots:
 
     void menusStartAsTheWindowDoes() {
         const Menus menus = makeDesignMenus();
-        QCOMPARE(menus.sourceKind(), 2);
+        QCOMPARE(menus.sourceKind(), SourceKind::Cells);
         QCOMPARE(menus.cellsInSeries(), 2);
         QCOMPARE(menus.cellsInParallel(), 1);
         QVERIFY(menus.showBrightness());

@@ -58,7 +58,7 @@ private slots:
         w.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         w.bench().widget(WidgetId::Savepl).visible = true;
-        w.bench().widget(WidgetId::Savepl).tag = 1; // load mode: the focus keeps the text
+        w.bench().files.panelMode = FilePanelMode::Load; // the focus keeps the text
         w.bench().widget(WidgetId::expmem).lines = {"first line"};
         w.bench().widget(WidgetId::expmem).readOnly = true;
         w.window.mirror();

@@ -34,7 +34,7 @@ ElementRecord resistor(double ohms) {
     return r;
 }
 
-ElementRecord bulb(int kind) {
+ElementRecord bulb(ElementKind kind) {
     ElementRecord r;
     r.kind = kind;
     r.resistance = bulbResistance(kind);

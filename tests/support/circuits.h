@@ -12,7 +12,7 @@ ElementRecord wire();
 ElementRecord closedSwitch();
 ElementRecord openSwitch();
 ElementRecord resistor(double ohms);
-ElementRecord bulb(int kind);
+ElementRecord bulb(ElementKind kind);
 
 // The tables after a reset: one wire on each of the top, right and bottom sides, the closed
 // corner link on the hidden side.

@@ -81,7 +81,7 @@ private slots:
 
     void aLoadOfAnUnknownKindLeavesItsWireWiped() {
         ElementRecord r = resistor(5);
-        r.kind = 5;
+        r.kind = static_cast<ElementKind>(5);
         const RecordingCanvas c = drawn({1, 0}, 60, r);
         QCOMPARE(int(c.drawn.size()), 1);
     }
@@ -203,7 +203,8 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, halfWidth);
         QFETCH(int, halfHeight);
-        const auto globes = drawn(direction, 60, bulb(kind), 40).all(Kind::Ellipse);
+        const auto globes =
+            drawn(direction, 60, bulb(static_cast<ElementKind>(kind)), 40).all(Kind::Ellipse);
         QCOMPARE(int(globes.size()), 1);
         const Point c = centreOf(direction, 60);
         QCOMPARE(globes[0].from, c - Point({halfWidth, halfHeight}));

@@ -1,4 +1,5 @@
 #include "board_setup.h"
+#include "solver/meter_potential.h"
 #include "support/test_runner.h"
 #include "view/ohm_sign.h"
 
@@ -187,7 +188,7 @@ private slots:
 
     void variableSupplyDialAndBoldCaption() {
         RecordedBoard board;
-        board.bench.menu(MenuId::Source1).tag = kVariableSupply;
+        board.bench.menu(MenuId::Source1).tag = int(SourceKind::Variable);
         board.paint(defaultTables());
         const RecordingCanvas& c = board.canvas;
         // battneg (34, 236), battpos top 340: the middle at 288.
@@ -208,9 +209,9 @@ private slots:
 
     void theBoldStyleStaysForTheRestOfTheRun() {
         RecordedBoard board;
-        board.bench.menu(MenuId::Source1).tag = kVariableSupply;
+        board.bench.menu(MenuId::Source1).tag = int(SourceKind::Variable);
         board.paint(defaultTables());
-        board.bench.menu(MenuId::Source1).tag = kCells;
+        board.bench.menu(MenuId::Source1).tag = int(SourceKind::Cells);
         board.bench.menu(MenuId::Labelloads1).checked = true;
         CircuitTables tables = defaultTables();
         setBranch(tables, kTopSide, 1, 1, 1, {resistor(10)});
@@ -222,7 +223,7 @@ private slots:
 
     void aLockedCircuitShowsNoVariableSupply() {
         RecordedBoard board;
-        board.bench.menu(MenuId::Source1).tag = kVariableSupply;
+        board.bench.menu(MenuId::Source1).tag = int(SourceKind::Variable);
         board.bench.menu(MenuId::Options1).enabled = false;
         board.paint(defaultTables());
         QCOMPARE(int(board.canvas.all(Kind::Rectangle).size()), 1);
@@ -240,7 +241,7 @@ private slots:
     void anAbsurdSupplyStillPaints() {
         QFETCH(double, volts);
         RecordedBoard board;
-        board.bench.menu(MenuId::Source1).tag = kVariableSupply;
+        board.bench.menu(MenuId::Source1).tag = int(SourceKind::Variable);
         board.bench.model.source.supplyVoltage = volts;
         CircuitTables tables = defaultTables();
         setBranch(tables, kTopSide, 1, 1, 1, {bulb(ElementKind::Bulb1), resistor(1e-300)});
@@ -263,15 +264,19 @@ private slots:
         bench.menu(MenuId::None1).checked = false;
         bench.menu(MenuId::Voltage1).checked = true;
         bench.meter.leadSlot[1] = 5;
-        bench.meter.leadSlot[2] = -999;
+        bench.meter.leadSlot[2] = kNoLeadSlot;
         bench.ui.currentSlot = 0;
         placeRbt(bench);
-        QCOMPARE(bench.ui.currentSlot, 5);
-        QCOMPARE(bench.meter.leadIndex, 2);
+        const std::optional<double> atSlot5 = nodePotential(bench.model.tables, bench.results, 5);
+        QVERIFY(atSlot5);
+        QCOMPARE(bench.meter.leadPotential[1], *atSlot5);
+        QCOMPARE(bench.meter.leadPotential[2], kOpenSentinel);
+        QVERIFY2(bench.ui.currentSlot == 0 && bench.meter.leadIndex == 1,
+                 "the leads are measured without the current slot and the lead index");
 
         bench.menu(MenuId::Voltage1).checked = false;
         bench.menu(MenuId::current1).checked = true;
-        bench.marker(MarkerId::ampsh).tag = 7;
+        bench.meter.breakSlot = 7;
         placeRbt(bench);
         QCOMPARE(bench.ui.currentSlot, 7);
 
