@@ -4,8 +4,10 @@ namespace voltaro {
 
 namespace {
 
-// The texts and descriptions are the program's own, letter for letter; runs of spaces belong
-// to the fixed-width numbers of the descriptions.
+// The texts and descriptions are the program's own, letter for letter, and stay so: the
+// misspellings and slips among them ("repesenting", "Resize by circuit", "a set of parallel of
+// circuits", "Simple SeriesCircuits #1", "Solve a simple Circuits.") included. Runs of spaces
+// belong to the fixed-width numbers of the descriptions.
 // clang-format off
 std::vector<Lesson> makeLessons() {
     return {

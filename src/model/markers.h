@@ -44,19 +44,19 @@ enum class MarkerId {
     p2,
     p3,
     p4,
-    battneg, // battery negative terminal
-    battpos, // battery positive terminal
-    battpos1,
+    battneg,  // battery negative terminal
+    battpos,  // battery positive terminal
+    battpos1, // three more terminals of the window's layout, never shown
     battpos2,
     battpos3,
-    topsh, // gray handle that sets the top edge
-    botsh, // gray handle that sets the bottom and the right edge
-    movesh,
-    movesh2,
-    ampsh, // break marker: the meter's own side of a break
-    vpos,  // black lead
-    vneg,  // red lead
-    vpos2,
+    topsh,   // gray handle that sets the top edge
+    botsh,   // gray handle that sets the bottom and the right edge
+    movesh,  // gray handle that moves the meter panel `meterpl`
+    movesh2, // the same for the second meter's panel
+    ampsh,   // break marker: the meter's own side of a break
+    vpos,    // black lead
+    vneg,    // red lead
+    vpos2,   // the second meter's black and red leads
     vneg2,
     Count
 };

@@ -11,34 +11,36 @@ namespace voltaro {
 
 // Every entry of the main menu and of the four popup menus, by its component name. Entries
 // without a component name of their own in the window (the top-level menus, the lesson
-// submenus, the separators) have names of the same style.
+// submenus, the separators) have names of the same style. The names are the program's own,
+// misspellings included (`reisitor1`). An `N` with digits names a separator or an entry of a
+// count family, whose Tag is its count.
 enum class MenuId {
     // main menu
-    File1,
-    SaveCircuit1,
+    File1,        // "&File"
+    SaveCircuit1, // "&Save Circuit"; its Tag is the save mode (0 new file, 1 add to file)
     Newfile1,
     Addtofile1,
     LoadCircuit1,
-    N3,
+    N3, // separator
     Copy1,
     CopySelect1,
     print1,
-    N4,
+    N4, // separator
     Exit1,
-    Circuits1,
+    Circuits1, // "&Circuits": the lessons ("How to", "&Simple", "&Advanced") and worksheets
     Howto1,
     Firststeps1,
     Largercircuits1,
-    Meters1,
+    Meters1, // "Meter Use"
     Simple1,
-    Basic1,
+    Basic1, // "&One light"
     Series1,
     Parallel2,
     combo1,
     Advanced1,
     Shortcircuit1,
-    N6,
-    WorkSheets1,
+    N6,          // separator
+    WorkSheets1, // "Work Sheets" and its sets
     SeriesSheets1,
     Series11,
     ParallelSheets1,
@@ -51,85 +53,87 @@ enum class MenuId {
     Seriesthenparallel1,
     ParallelSeries1,
     ComboCircuit11,
-    Circuit11,
+    Circuit11, // "Combo Circuit #2"
     Reset1,
     Options1,
-    reisitor1,
-    Lightbulb1,
-    Source1,
-    Variable1,
-    Cells1,
-    N10,
+    reisitor1,  // hidden "&Resistor" (Tag: the resistor kind), the narrower branch spacing
+    Lightbulb1, // hidden "&Light bulb" (Tag: the bulb #1 kind), the wider branch spacing
+    Source1,    // "Source (Cells)"; its Tag is the source kind
+    Variable1,  // Tag: the variable supply's kind
+    Cells1,     // Tag: the cells' kind
+    N10,        // separator
     ShowResistance1,
     Labelloads1,
     ShowBright1,
-    Measure1,
+    Measure1, // "&Meter"
     On1,
-    None1,
-    Voltage1,
-    current1,
-    N2,
+    None1,    // hidden; the check mark of one of these three is the meter's mode
+    Voltage1, // hidden
+    current1, // hidden
+    N2,       // separator
     ChangeFuse1,
-    Meter21,
+    Meter21, // "Meter &2", hidden: the second meter, which nothing shows
     On2,
     Help1,
     About1,
-    // element menu
+    // element menu, on a slot marker, a corner or the break marker
     secondpu,
-    Add1,
-    Bulb1,
-    Bulb11,
+    Add1,   // "Resistor" (Tag: its kind)
+    Bulb1,  // "Bulb"
+    Bulb11, // "Bulb #1".."Bulb #3" (Tags: their kinds)
     Bulb21,
     Bulb31,
-    Switch1,
-    Open3,
-    Closed3,
+    Switch1, // "Switch (Closed)"; its Tag is the state last chosen (0 open, 1 closed)
+    Open3,   // Tag 0
+    Closed3, // Tag 1
     Wire2,
-    N5,
+    N5, // separator
     Break1,
     Join1,
-    // lane menu
+    // lane menu, on a red side square: blocks in series of each of the side's three lanes
     firstpu,
-    firstParallel01,
+    firstParallel01, // lane 1: N04 (hidden), N13, N23, N33 are 0..3 blocks
     N04,
     N13,
     N23,
     N33,
-    SecondParallel01,
+    SecondParallel01, // lane 2: N02, N12, N22, N32 are 0..3 blocks
     N02,
     N12,
     N22,
     N32,
-    thirdParallel31,
+    thirdParallel31, // lane 3: N01, N11, N21, N31 are 0..3 blocks
     N01,
     N11,
     N21,
     N31,
-    // branch menu
+    // branch menu, on a green branch marker: elements in series of each of the block's branches
     parpu,
-    firstpu1,
+    firstpu1, // branch 1: N07 (hidden), N17, N27, N37 are 0..3 elements
     N07,
     N17,
     N27,
     N37,
-    secondpu1,
+    secondpu1, // branch 2: N08, N18, N28, N38 are 0..3 elements
     N08,
     N18,
     N28,
     N38,
-    thirdpu1,
+    thirdpu1, // branch 3: N09, N19, N29, N39 are 0..3 elements
     N09,
     N19,
     N29,
     N39,
-    // battery menu
+    // battery menu, on a battery terminal
     battpu,
     CellValue1,
-    Numser1,
+    Numser1, // cells in series (its Tag); N110, N210, N310, N41 choose 1..4
     N110,
     N210,
     N310,
     N41,
+    // cells in parallel (its Tag); N111, N211, N311, N42 choose 1..4. Its first caption "Number
+    // of Parallel (1)" is the program's own and stays; a choice writes "Number in &Parallel (n)".
     NumPar1,
     N111,
     N211,

@@ -14,35 +14,35 @@ namespace voltaro {
 // relative to the parent; the parent of the top-level ones is the board panel `Panel1`, whose
 // client area gives the board coordinates.
 enum class WidgetId {
-    Savepl, // save-and-load panel, also the intro panel of lessons and worksheets
-    expmem,
-    Showvaluecb,
-    nextbt,
-    cancelsavebt,
-    yngb,
-    ybt,
-    nbt,
-    Panel3,
-    okdokeybt,
-    rvgb, // resistor value box
-    rveb,
-    okbt,
-    battgb, // cell value box
-    batteb,
-    battokbt,
-    meterpl, // the multimeter
-    currenteb,
-    meterlb,
-    arb,
+    Savepl,       // save-and-load panel, also the intro panel of lessons and worksheets
+    expmem,       // its explanation box (memo)
+    Showvaluecb,  // its check box "Show O&ptions Menu": the options flag a save writes
+    nextbt,       // its action button, "&Save" or "&Load"
+    cancelsavebt, // its "&Cancel"
+    yngb,         // its question box "Is this the right Circuit?" after a file was opened
+    ybt,          // the question's "&Yes"
+    nbt,          // the question's "&No"
+    Panel3,       // the strip over the panel's buttons while a lesson's explanation shows
+    okdokeybt,    // its "&Ok", which starts the lesson
+    rvgb,         // resistor value box
+    rveb,         // its edit, the value in ohms
+    okbt,         // its "&Ok"
+    battgb,       // cell value box
+    batteb,       // its edit, the cell value in volts
+    battokbt,     // its "&Ok"
+    meterpl,      // the multimeter
+    currenteb,    // its display
+    meterlb,      // its unit letter, "V" or "A"
+    arb,          // its range buttons, ranges 1..5
     brb,
     crb,
     drb,
     erb,
-    voltrb,
+    voltrb, // its mode buttons "Volts" and "Amps"
     amprb,
     meterpl2,  // the second meter: exists, never shown
     cirplayim, // step arrows of a worksheet
-    clb,
+    clb,       // the label "Circuit #" and the current circuit's number, beside the arrows
     copyshape, // selection frame of "C&opy Select"
     Count
 };
