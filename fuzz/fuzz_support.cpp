@@ -1,7 +1,7 @@
 #include "fuzz_support.h"
 
+#include "bench/meter_queries.h"
 #include "bench/workbench.h"
-#include "edit/meter_mode.h"
 #include "model/numbers.h"
 
 #include <algorithm>
