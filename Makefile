@@ -7,6 +7,13 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_RUNS ?= 1000000
 FUZZ_SMOKE_RUNS ?= 20000
 
+# -Werror is for the suite and CI: these goals configure with VOLTARO_WERROR=ON. The others
+# pass nothing, so a fresh build folder builds without it and a folder the tests built keeps it
+# (nothing is rebuilt); WERROR=OFF on the command line turns it off again.
+werror_goals = test test-sanitize fuzz-smoke
+WERROR ?= $(if $(filter $(werror_goals),$(MAKECMDGOALS)),ON)
+werror_flag = $(if $(WERROR),-DVOLTARO_WERROR=$(WERROR))
+
 .PHONY: all deps configure build run test bench check-clipboard package check-package screenshots \
 	fuzz-build fuzz fuzz-smoke test-sanitize clean
 
@@ -16,7 +23,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(werror_flag) $(CMAKE_FLAGS)
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -50,7 +57,7 @@ screenshots: build
 # The libFuzzer targets of fuzz/, built with clang, coverage, ASan and UBSan in their own folder.
 fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVOLTARO_FUZZ=ON -DVOLTARO_BUILD_TESTS=OFF -DVOLTARO_BUILD_BENCH=OFF
+		-DVOLTARO_FUZZ=ON -DVOLTARO_BUILD_TESTS=OFF -DVOLTARO_BUILD_BENCH=OFF $(werror_flag)
 	@cmake --build $(FUZZ_BUILD) --target voltaro_fuzz -j$(JOBS)
 
 # Each target for FUZZ_RUNS runs on a corpus kept in the build folder, with the figures.
@@ -64,7 +71,7 @@ fuzz-smoke: fuzz-build
 # The whole test suite built with ASan and UBSan; any finding fails its test.
 test-sanitize: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVOLTARO_SANITIZE=ON -DVOLTARO_BUILD_BENCH=OFF
+		-DVOLTARO_SANITIZE=ON -DVOLTARO_BUILD_BENCH=OFF $(werror_flag)
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
