@@ -7,6 +7,20 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_RUNS ?= 1000000
 FUZZ_SMOKE_RUNS ?= 20000
 
+# The groups of scripts/install-deps that a target installs besides `run`, the build's own
+# packages: `make run` installs only those, the heavy tools come with the targets that use them.
+test_deps = test
+bench_deps = bench
+check-clipboard_deps = clipboard
+package_deps = package
+check-package_deps = package
+screenshots_deps = screenshots
+fuzz-build_deps = clang
+fuzz_deps = clang
+fuzz-smoke_deps = clang
+test-sanitize_deps = clang test
+deps_groups = $(sort $(foreach goal,$(MAKECMDGOALS),$($(goal)_deps)))
+
 # -Werror is for the suite and CI: these goals configure with VOLTARO_WERROR=ON. The others
 # pass nothing, so a fresh build folder builds without it and a folder the tests built keeps it
 # (nothing is rebuilt); WERROR=OFF on the command line turns it off again.
@@ -20,7 +34,7 @@ werror_flag = $(if $(WERROR),-DVOLTARO_WERROR=$(WERROR))
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(deps_groups)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(werror_flag) $(CMAKE_FLAGS)
