@@ -3,8 +3,9 @@ cmake_minimum_required(VERSION 3.21)
 #   cmake -DSOURCE_DIR=<repo> -DSTAMP=<file> -P CheckLayers.cmake
 # Each layer may include its own headers and those of the layers below it; edit, lessons and
 # output stand side by side on the workbench and never include each other or the app above.
-set(allowed_model "model")
-set(allowed_solver "model;solver")
+# voltaro/ is the folder of headers the build makes (the version), below every layer.
+set(allowed_model "voltaro;model")
+set(allowed_solver "${allowed_model};solver")
 set(allowed_view "${allowed_solver};view")
 set(allowed_bench "${allowed_view};bench")
 set(allowed_edit "${allowed_bench};edit")

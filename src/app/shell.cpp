@@ -6,6 +6,7 @@
 #include "edit/circuit_break.h"
 #include "edit/meter_mode.h"
 #include "edit/popups.h"
+#include "voltaro/version.h"
 
 namespace voltaro {
 
@@ -54,9 +55,8 @@ void Exit1Click(Workbench& bench, MenuId) {
 }
 
 std::string aboutText() {
-    return "Product Name:Voltaro\n"
-           "Version 1.13\n"
-           "A workbench for building and measuring direct-current circuits.";
+    return std::string("Product Name:Voltaro\nVersion ") + kVoltaroVersion +
+           "\nA workbench for building and measuring direct-current circuits.";
 }
 
 void About1Click(Workbench& bench, MenuId) {

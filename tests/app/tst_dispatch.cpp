@@ -4,6 +4,7 @@
 #include "bench/operations.h"
 #include "bench/workbench.h"
 #include "support/test_runner.h"
+#include "voltaro/version.h"
 
 #include <climits>
 #include <cstdlib>
@@ -161,7 +162,7 @@ private slots:
     void aboutNamesTheProductAndVersion() {
         const QString text = QString::fromStdString(aboutText());
         QVERIFY(text.contains(QStringLiteral("Product Name:Voltaro")));
-        QVERIFY(text.contains(QStringLiteral("Version 1.13")));
+        QVERIFY(text.contains(QStringLiteral("Version ") + QLatin1String(kVoltaroVersion)));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "qt/window_driver.h"
 #include "support/compare.h"
 #include "support/test_runner.h"
+#include "voltaro/version.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,6 +135,12 @@ private slots:
             for (const QJsonValue& c : run.circuits())
                 QVERIFY2(c.toObject().value("elements").toArray().size() >= 4, qPrintable(name));
         }
+    }
+
+    void versionIsTheProjects() {
+        const Run run = runTool({"--version"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QByteArray("voltaro-sheet ") + kVoltaroVersion + "\n");
     }
 
     void malformedSecondCircuit() {

@@ -2,6 +2,7 @@
 // files or the built-in lessons and worksheets, read, solved and painted as the program does.
 #include "sheet_options.h"
 #include "sheet_run.h"
+#include "voltaro/version.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("voltaro-sheet"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(VOLTARO_VERSION));
+    QGuiApplication::setApplicationVersion(QString::fromLatin1(voltaro::kVoltaroVersion));
 
     QFile out;
     out.open(stdout, QIODevice::WriteOnly);
@@ -23,8 +24,10 @@ int main(int argc, char** argv) {
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
         return writeAll(out, usageText().toUtf8()) ? kAllRead : kFileFailed;
-    case ParsedCommandLine::Action::Version:
-        return writeAll(out, "voltaro-sheet " VOLTARO_VERSION "\n") ? kAllRead : kFileFailed;
+    case ParsedCommandLine::Action::Version: {
+        const QByteArray line = QByteArray("voltaro-sheet ") + voltaro::kVoltaroVersion + "\n";
+        return writeAll(out, line) ? kAllRead : kFileFailed;
+    }
     case ParsedCommandLine::Action::UsageError:
         err << "voltaro-sheet: " << parsed.error << "\n\n" << usageText();
         return kUsageError;
