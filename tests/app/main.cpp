@@ -1,11 +1,14 @@
 #include "support/test_runner.h"
 
-int runStartUpTest(int, char**);
-int runDispatchTest(int, char**);
-int runFilePanelTest(int, char**);
-int runReadCircuitTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeStartUpTest();
+TestClass describeDispatchTest();
+TestClass describeFilePanelTest();
+TestClass describeReadCircuitTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(
-        argc, argv, {runStartUpTest, runDispatchTest, runFilePanelTest, runReadCircuitTest});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {describeStartUpTest(), describeDispatchTest(),
+                                          describeFilePanelTest(), describeReadCircuitTest()});
 }

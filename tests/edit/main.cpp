@@ -1,19 +1,21 @@
 #include "support/test_runner.h"
 
-int runElementPlacementTest(int, char**);
-int runResistorBoxTest(int, char**);
-int runBranchTreeTest(int, char**);
-int runSourceConfigTest(int, char**);
-int runResetCommandTest(int, char**);
-int runMeterControlsTest(int, char**);
-int runHandlesTest(int, char**);
-int runMeterProbesTest(int, char**);
-int runViewOptionsTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeElementPlacementTest();
+TestClass describeResistorBoxTest();
+TestClass describeBranchTreeTest();
+TestClass describeSourceConfigTest();
+TestClass describeResetCommandTest();
+TestClass describeMeterControlsTest();
+TestClass describeHandlesTest();
+TestClass describeMeterProbesTest();
+TestClass describeViewOptionsTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv,
-                                         {runElementPlacementTest, runResistorBoxTest,
-                                          runBranchTreeTest, runSourceConfigTest,
-                                          runResetCommandTest, runMeterControlsTest, runHandlesTest,
-                                          runMeterProbesTest, runViewOptionsTest});
+    return voltaro::test::runTestClasses(
+        argc, argv,
+        {describeElementPlacementTest(), describeResistorBoxTest(), describeBranchTreeTest(),
+         describeSourceConfigTest(), describeResetCommandTest(), describeMeterControlsTest(),
+         describeHandlesTest(), describeMeterProbesTest(), describeViewOptionsTest()});
 }

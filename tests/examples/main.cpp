@@ -1,7 +1,9 @@
 #include "support/test_runner.h"
 
-int runExamplesTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeExamplesTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runExamplesTest});
+    return voltaro::test::runTestClasses(argc, argv, {describeExamplesTest()});
 }

@@ -1,10 +1,12 @@
 #include "support/test_runner.h"
 
-int runBuiltinDataTest(int, char**);
-int runLessonsTest(int, char**);
-int runWorksheetsTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeBuiltinDataTest();
+TestClass describeLessonsTest();
+TestClass describeWorksheetsTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv,
-                                         {runBuiltinDataTest, runLessonsTest, runWorksheetsTest});
+    return voltaro::test::runTestClasses(
+        argc, argv, {describeBuiltinDataTest(), describeLessonsTest(), describeWorksheetsTest()});
 }

@@ -1,19 +1,21 @@
 #include "support/test_runner.h"
 
-int runSlotTest(int, char**);
-int runResetTest(int, char**);
-int runNumbersTest(int, char**);
-int runDesignTablesTest(int, char**);
-int runTokensTest(int, char**);
-int runDescriptionReaderTest(int, char**);
-int runDescriptionStoreTest(int, char**);
-int runDescriptionWriterTest(int, char**);
-int runCircuitFileTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeSlotTest();
+TestClass describeResetTest();
+TestClass describeNumbersTest();
+TestClass describeDesignTablesTest();
+TestClass describeTokensTest();
+TestClass describeDescriptionReaderTest();
+TestClass describeDescriptionStoreTest();
+TestClass describeDescriptionWriterTest();
+TestClass describeCircuitFileTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv,
-                                         {runSlotTest, runResetTest, runNumbersTest,
-                                          runDesignTablesTest, runTokensTest,
-                                          runDescriptionReaderTest, runDescriptionStoreTest,
-                                          runDescriptionWriterTest, runCircuitFileTest});
+    return voltaro::test::runTestClasses(
+        argc, argv,
+        {describeSlotTest(), describeResetTest(), describeNumbersTest(), describeDesignTablesTest(),
+         describeTokensTest(), describeDescriptionReaderTest(), describeDescriptionStoreTest(),
+         describeDescriptionWriterTest(), describeCircuitFileTest()});
 }

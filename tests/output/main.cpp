@@ -1,8 +1,11 @@
 #include "support/test_runner.h"
 
-int runPrintTest(int, char**);
-int runBoardCopyTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describePrintTest();
+TestClass describeBoardCopyTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runPrintTest, runBoardCopyTest});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {describePrintTest(), describeBoardCopyTest()});
 }

@@ -1,7 +1,9 @@
 #include "support/test_runner.h"
 
-int runSheetToolTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeSheetToolTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runSheetToolTest});
+    return voltaro::test::runTestClasses(argc, argv, {describeSheetToolTest()});
 }

@@ -1,8 +1,11 @@
 #include "support/test_runner.h"
 
-int runSolverTest(int, char**);
-int runMeterModelTest(int, char**);
+using voltaro::test::TestClass;
+
+TestClass describeSolverTest();
+TestClass describeMeterModelTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv, {runSolverTest, runMeterModelTest});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {describeSolverTest(), describeMeterModelTest()});
 }

@@ -1,0 +1,9 @@
+#include "support/test_runner.h"
+
+using voltaro::test::TestClass;
+
+TestClass describeTestPlanTest();
+
+int main(int argc, char** argv) {
+    return voltaro::test::runTestClasses(argc, argv, {describeTestPlanTest()});
+}
