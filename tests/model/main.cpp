@@ -11,11 +11,12 @@ TestClass describeDescriptionReaderTest();
 TestClass describeDescriptionStoreTest();
 TestClass describeDescriptionWriterTest();
 TestClass describeCircuitFileTest();
+TestClass describeTextTest();
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(
         argc, argv,
         {describeSlotTest(), describeResetTest(), describeNumbersTest(), describeDesignTablesTest(),
          describeTokensTest(), describeDescriptionReaderTest(), describeDescriptionStoreTest(),
-         describeDescriptionWriterTest(), describeCircuitFileTest()});
+         describeDescriptionWriterTest(), describeCircuitFileTest(), describeTextTest()});
 }
