@@ -20,8 +20,8 @@ class PickingPlatform : public QtPlatform {
 public:
     explicit PickingPlatform(std::string path) : QtPlatform(nullptr), m_path(std::move(path)) {}
     std::optional<std::string> openFileName(const FileDialogOptions&) override { return m_path; }
-    void error(const std::string&) override { failed = true; }
-    void warning(const std::string&) override { failed = true; }
+    void error(const Text&) override { failed = true; }
+    void warning(const Text&) override { failed = true; }
     bool failed = false;
 
 private:

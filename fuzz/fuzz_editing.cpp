@@ -7,6 +7,7 @@
 #include "bench/operations.h"
 #include "lessons/step_arrows.h"
 #include "model/circuit_file.h"
+#include "model/model_texts.h"
 #include "model/text_lines.h"
 #include "support/file_desk.h"
 #include "support/started_bench.h"
@@ -106,7 +107,8 @@ private:
         }
         // Beyond 100 circuits a warning says that the rest were not loaded: no fault of the file.
         const auto& warnings = desk.platform.warnings;
-        if (std::count(warnings.begin(), warnings.end(), kNotProperFileMessage) > 0)
+        const std::string notProper = Text(kNotProperFileMessage).english();
+        if (std::count(warnings.begin(), warnings.end(), notProper) > 0)
             fail("a file the program saved is not a proper file");
         if (!desk.platform.errors.empty())
             fail("a file the program saved does not load: " + desk.platform.errors.front());

@@ -1,5 +1,7 @@
 #include "app/read_circuit.h"
 
+#include "app/shell_texts.h"
+#include "bench/bench_texts.h"
 #include "bench/handle_clamps.h"
 #include "bench/operations.h"
 #include "bench/platform.h"
@@ -26,7 +28,7 @@ void showStepArrows(Workbench& bench) {
     arrows.visible = bench.circuits.count != 1;
     Widget& label = bench.widget(WidgetId::clb);
     label.visible = arrows.visible;
-    label.caption = "Circuit #" + std::to_string(bench.circuits.current);
+    label.caption = Text(kCircuitNumberCaption).arg(std::to_string(bench.circuits.current));
 }
 
 // The handles where the description puts them, kept on the board and apart as a drag keeps
@@ -93,21 +95,21 @@ void layOutFromHandles(Workbench& bench) {
 
 } // namespace
 
-std::optional<std::string> readCurrentCircuit(Workbench& bench) {
+std::optional<Failure> readCurrentCircuit(Workbench& bench) {
     showStepArrows(bench);
     playbt(bench);
     // A break belongs to the circuit it was made in.
     endBreak(bench);
     bench.meter.leadsAwaitCircuit = true;
     resistrestbt(bench);
-    bench.ui.caption = "Circuits: " + bench.circuits.setName;
+    bench.ui.caption = Text(kSetCaption).arg(bench.circuits.setName);
     const int current = std::clamp(bench.circuits.current, 1, kMaxCircuits);
     const DescriptionReading reading = readDescription(bench.circuits.chunks[current]);
     applyHeader(bench, reading);
     storeCircuitData(reading, bench.model.tables, bench.model.markers);
     bench.meter.leadsAwaitCircuit = false;
     if (reading.error)
-        return reading.error->message;
+        return reading.error;
     const bool unlocked = bench.menu(MenuId::Options1).enabled;
     for (MenuId entry : {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2})
         bench.menu(entry).enabled = unlocked;
@@ -116,8 +118,8 @@ std::optional<std::string> readCurrentCircuit(Workbench& bench) {
     return std::nullopt;
 }
 
-std::optional<std::string> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
-                                                   int number) {
+std::optional<Failure> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
+                                               int number) {
     startUp(bench);
     bench.circuits = list;
     bench.circuits.current = number;
@@ -125,9 +127,8 @@ std::optional<std::string> readCircuitAfterStartUp(Workbench& bench, const Circu
 }
 
 void cirbt(Workbench& bench) {
-    const std::optional<std::string> error = readCurrentCircuit(bench);
-    if (error && bench.platform)
-        bench.platform->error(*error + currentCircuitPlace(bench.circuits));
+    if (const std::optional<Failure> failure = readCurrentCircuit(bench))
+        bench.platform->error(inCurrentCircuit(failure->reason, bench.circuits));
 }
 
 } // namespace voltaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/circuit_list.h"
+#include "model/failure.h"
 
 #include <optional>
 #include <string>
@@ -11,14 +12,14 @@ struct Workbench;
 
 // Reads the current circuit of the list into the model as `cirbt` does: reset, the header
 // through the pupil's handlers, the tables, then the loop laid out, solved and painted. A
-// malformed description stops the reading; its message is returned, as the error box would
-// show it, and nothing is reported through the platform.
-std::optional<std::string> readCurrentCircuit(Workbench& bench);
+// malformed description stops the reading; its failure is returned, the reason as the error box
+// would show it, and nothing is reported through the platform.
+std::optional<Failure> readCurrentCircuit(Workbench& bench);
 
 // Circuit `number` of a list as the program shows it after a load: the start-up sequence (the
 // meter off), the list put in, then the circuit read and painted on the workbench's canvas.
-// The message of a malformed description, or nothing.
-std::optional<std::string> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
-                                                   int number);
+// The failure of a malformed description, or nothing.
+std::optional<Failure> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
+                                               int number);
 
 } // namespace voltaro

@@ -1,5 +1,7 @@
 #include "app/shell.h"
 
+#include "app/shell_texts.h"
+#include "bench/bench_texts.h"
 #include "bench/operations.h"
 #include "bench/platform.h"
 #include "bench/workbench.h"
@@ -18,7 +20,7 @@ void resetWindowState(Workbench& bench) {
     bench.circuits.count = 1;
     bench.widget(WidgetId::cirplayim).visible = false;
     bench.widget(WidgetId::clb).visible = false;
-    bench.ui.caption = "Voltaro";
+    bench.ui.caption = kProgramCaption;
 
     endBreak(bench);
     setEntriesEnabled(bench, {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2}, true);
@@ -35,10 +37,8 @@ void putHandlesAtDesignPlaces(Workbench& bench) {
 
 } // namespace
 
-const char* const kResetQuestion = "Resetting the circuit.  Reset now?";
-
 void Reset1Click(Workbench& bench, MenuId) {
-    if (!bench.platform || !bench.platform->confirm(kResetQuestion))
+    if (!bench.platform->confirm(kResetQuestion))
         return;
     resetWindowState(bench);
     putHandlesAtDesignPlaces(bench);
@@ -54,14 +54,12 @@ void Exit1Click(Workbench& bench, MenuId) {
     bench.ui.closeRequested = true;
 }
 
-std::string aboutText() {
-    return std::string("Product Name:Voltaro\nVersion ") + kVoltaroVersion +
-           "\nA workbench for building and measuring direct-current circuits.";
+Text aboutText() {
+    return Text(kAboutText).arg(kVoltaroVersion);
 }
 
 void About1Click(Workbench& bench, MenuId) {
-    if (bench.platform)
-        bench.platform->showAbout(aboutText());
+    bench.platform->showAbout(aboutText());
 }
 
 const std::vector<MenuBinding>& shellMenuBindings() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/dispatch.h"
+#include "model/text.h"
 
-#include <string>
 #include <vector>
 
 namespace voltaro {
@@ -14,12 +14,11 @@ struct Workbench;
 // "&Reset": after the pupil confirms, the default circuit, the handles at their design places,
 // no break, no worksheet, the meter off and the Options menu enabled.
 void Reset1Click(Workbench& bench, MenuId);
-extern const char* const kResetQuestion;
 void Exit1Click(Workbench& bench, MenuId);
 void About1Click(Workbench& bench, MenuId);
 
 // What the about box says.
-std::string aboutText();
+Text aboutText();
 
 const std::vector<MenuBinding>& shellMenuBindings();
 

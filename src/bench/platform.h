@@ -1,6 +1,8 @@
 #pragma once
 
 #include "bench/printed_page.h"
+#include "model/failure.h"
+#include "model/text.h"
 #include "view/picture.h"
 
 #include <optional>
@@ -8,54 +10,45 @@
 
 namespace voltaro {
 
-// The outcome of a file operation; `error` says why it failed, in words for the user.
-struct FileResult {
-    bool ok = true;
-    std::string error;
-};
-
-struct ReadResult {
-    bool ok = true;
-    std::string bytes;
-    std::string error;
-};
-
 struct FileDialogOptions {
-    std::string title;
-    std::string filter;           // "circuits(*.cir)|*.cir"
+    Text title;
+    Text filter;                  // "circuits(*.cir)|*.cir"
     std::string defaultExtension; // "cir", or empty
     std::string directory;        // where the dialog starts
     bool confirmReplace = false;  // a save dialog asks before an existing file is chosen
 };
 
 // Every call that leaves the program: message boxes, file dialogs, files, clipboard, printer.
-// The window implements it with Qt; tests use a scripted fake.
+// The window implements it with Qt, translating the texts it is given; tests use a scripted
+// fake, headless workbenches the NullPlatform.
 class Platform {
 public:
     virtual ~Platform() = default;
 
     // A confirmation box with Yes and No; true for Yes.
-    virtual bool confirm(const std::string& text) = 0;
+    virtual bool confirm(const Text& text) = 0;
     // A warning box with OK.
-    virtual void warning(const std::string& text) = 0;
+    virtual void warning(const Text& text) = 0;
     // The application's standard error box.
-    virtual void error(const std::string& text) = 0;
+    virtual void error(const Text& text) = 0;
     // The about box, shown modally.
-    virtual void showAbout(const std::string& text) = 0;
+    virtual void showAbout(const Text& text) = 0;
 
     // File dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
     virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
     virtual std::string currentDirectory() = 0;
 
-    // Files. A failure's `error` is the system's reason alone ("No space left on device"); the
-    // caller names the file. A write is done only when its bytes are on the disk.
-    virtual ReadResult readFile(const std::string& path) = 0;
+    // Files. A failure's reason is the system's alone ("No space left on device"); the caller
+    // names the file. A write is done only when its bytes are on the disk.
+    virtual Outcome<std::string> readFile(const std::string& path) = 0;
     // Replaces the whole file at once: the old contents stay when the write fails.
-    virtual FileResult replaceFile(const std::string& path, const std::string& bytes) = 0;
+    virtual std::optional<Failure> replaceFile(const std::string& path,
+                                               const std::string& bytes) = 0;
     // Appends to an existing file; a file that is not there is not created, and a write that
     // fails leaves the file as it was.
-    virtual FileResult appendFile(const std::string& path, const std::string& bytes) = 0;
+    virtual std::optional<Failure> appendFile(const std::string& path,
+                                              const std::string& bytes) = 0;
 
     // Puts the picture on the clipboard as an image, in place of what it held.
     virtual void copyToClipboard(const Picture& picture) = 0;
@@ -65,8 +58,8 @@ public:
     // The print dialog: the printable width of the chosen page in printer pixels, or nothing
     // when cancelled.
     virtual std::optional<int> choosePrinter() = 0;
-    // Prints one page on the printer chosen last; `error` says why it could not.
-    virtual FileResult printPage(const PrintedPage& page) = 0;
+    // Prints one page on the printer chosen last, or says why it could not.
+    virtual std::optional<Failure> printPage(const PrintedPage& page) = 0;
 };
 
 } // namespace voltaro

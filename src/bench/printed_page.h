@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/text.h"
 #include "view/picture.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace voltaro {
@@ -15,7 +15,7 @@ namespace voltaro {
 struct PageText {
     int x = 0;
     int y = 0;
-    std::string text;
+    Text text;
 };
 
 // A picture stretched onto the page, each pixel copied unchanged into a block of

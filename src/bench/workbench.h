@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bench/bench_texts.h"
 #include "bench/output_state.h"
+#include "bench/platform_slot.h"
 #include "model/circuit_list.h"
 #include "model/markers.h"
 #include "model/menus.h"
@@ -15,7 +17,6 @@
 namespace voltaro {
 
 class Canvas;
-class Platform;
 
 // A popup menu to open at a board point (the pressed marker's position plus 10 pixels).
 struct PopupRequest {
@@ -40,7 +41,7 @@ struct Interaction {
     bool mouseHeld = false;  // drag state between a press and its release
     PointerCapture captured; // what holds the mouse, from a press to its release
     ElementKind selectedKind = ElementKind::Resistor; // element kind last chosen
-    std::string caption = "Voltaro";                  // the window caption
+    Text caption = kProgramCaption;                   // the window caption
 
     // One-shot requests for the window, taken and cleared by it after each handler.
     std::optional<PopupRequest> popup;
@@ -73,7 +74,7 @@ struct Workbench {
 
     Canvas* canvas = nullptr;      // the board picture; not owned
     Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned
-    Platform* platform = nullptr;  // dialogs, files, clipboard, printer; not owned
+    PlatformSlot platform;         // dialogs, files, clipboard, printer; never null
 
     MenuEntry& menu(MenuId id) { return model.menus[id]; }
     const MenuEntry& menu(MenuId id) const { return model.menus[id]; }

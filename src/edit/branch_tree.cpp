@@ -49,10 +49,6 @@ bool nodeBreakInBranch(const Workbench& bench, int side, int lane, int block, in
 
 } // namespace
 
-std::string countCaption(int side, int k, int count) {
-    return laneLabel(side, k) + std::to_string(count) + ")";
-}
-
 void p1MouseDown(Workbench& bench, MarkerRef square, int, int) {
     const Marker& pressed = bench.model.markers.at(square);
     const int side = pressed.tag;
@@ -61,7 +57,7 @@ void p1MouseDown(Workbench& bench, MarkerRef square, int, int) {
         return;
     for (int lane = 1; lane <= kLanes; ++lane)
         bench.menu(kLaneSubmenus[lane - 1]).caption =
-            countCaption(side, lane, bench.model.tables.blocks(side, lane));
+            laneCaption(side, lane, bench.model.tables.blocks(side, lane));
     requestPopupAt(bench, MenuId::firstpu, pressed);
 }
 
@@ -85,8 +81,8 @@ void c11MouseDown(Workbench& bench, MarkerRef marker, int, int) {
         return;
     for (int branch = 1; branch <= kBranches; ++branch)
         bench.menu(kBranchSubmenus[branch - 1]).caption =
-            countCaption(at->side, branch,
-                         bench.model.tables.elementCount(at->side, at->lane, at->block, branch));
+            laneCaption(at->side, branch,
+                        bench.model.tables.elementCount(at->side, at->lane, at->block, branch));
     requestPopupAt(bench, MenuId::parpu, pressed);
 }
 

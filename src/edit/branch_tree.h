@@ -3,8 +3,6 @@
 #include "model/markers.h"
 #include "model/menus.h"
 
-#include <string>
-
 namespace voltaro {
 
 struct Workbench;
@@ -12,10 +10,6 @@ struct Workbench;
 // The shape of the circuit tree: the red side squares set the blocks of each lane of a side
 // (lane menu `firstpu`), the green branch markers the elements of each branch of a block
 // (branch menu `parpu`).
-
-// The caption of submenu k of either menu: the lane label and the count it sets, "Top Parallel
-// (1)".
-std::string countCaption(int side, int k, int count);
 
 // p1MouseDown: a press on a side square; the current slot becomes the side number.
 void p1MouseDown(Workbench& bench, MarkerRef square, int x, int y);

@@ -1,6 +1,7 @@
 #include "edit/element_menu.h"
 
 #include "bench/workbench.h"
+#include "edit/edit_texts.h"
 #include "edit/popups.h"
 
 namespace voltaro {
@@ -18,10 +19,15 @@ void setElementEntriesVisible(Workbench& bench, bool visible) {
                       visible);
 }
 
-std::string switchCaptionFor(const ElementRecord& record, int lastChosenSwitchTag) {
+Text switchCaption(const Workbench& bench, MenuId choice) {
+    return Text(kSwitchCaption).arg(bench.menu(choice).caption);
+}
+
+Text switchCaptionFor(const Workbench& bench, const ElementRecord& record,
+                      int lastChosenSwitchTag) {
     if (record.wireFlag == 1 || record.switchFlag == 0)
-        return "Switch (Closed)";
-    return lastChosenSwitchTag == 1 ? "Switch (Closed)" : "Switch (Open)";
+        return switchCaption(bench, MenuId::Closed3);
+    return switchCaption(bench, lastChosenSwitchTag == 1 ? MenuId::Closed3 : MenuId::Open3);
 }
 
 void c7MouseDown(Workbench& bench, MarkerRef marker, int, int) {
@@ -36,7 +42,7 @@ void c7MouseDown(Workbench& bench, MarkerRef marker, int, int) {
         const ElementRecord& record = bench.model.tables.record(pressed.tag);
         if (circuitLocked(bench) && record.kind != ElementKind::Switch)
             switchEntry.enabled = false;
-        switchEntry.caption = switchCaptionFor(record, switchEntry.tag);
+        switchEntry.caption = switchCaptionFor(bench, record, switchEntry.tag);
         const int elements =
             bench.model.tables.elementsInUse(at->side, at->lane, at->block, at->branch);
         offersElements = elements >= at->position && !marker.is(MarkerId::ampsh);

@@ -2,6 +2,7 @@
 
 #include "bench/operations.h"
 #include "bench/workbench.h"
+#include "edit/element_menu.h"
 #include "edit/resistor_box.h"
 
 namespace voltaro {
@@ -26,7 +27,7 @@ void placeSwitch(Workbench& bench, MenuId entry, bool open) {
     if (open)
         record->kind = ElementKind::Switch;
     MenuEntry& switchEntry = bench.menu(MenuId::Switch1);
-    switchEntry.caption = "Switch (" + bench.menu(entry).caption + ")";
+    switchEntry.caption = switchCaption(bench, entry);
     switchEntry.tag = bench.menu(entry).tag;
     placeRbt(bench);
 }

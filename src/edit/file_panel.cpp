@@ -1,10 +1,13 @@
 #include "edit/file_panel.h"
 
+#include "bench/bench_texts.h"
 #include "bench/operations.h"
 #include "bench/platform.h"
 #include "bench/workbench.h"
+#include "edit/edit_texts.h"
 #include "model/circuit_file.h"
 #include "model/description_writer.h"
+#include "model/model_texts.h"
 #include "model/text_lines.h"
 
 namespace voltaro {
@@ -14,16 +17,14 @@ namespace {
 constexpr int kNewFile = 0;
 constexpr int kAddToFile = 1;
 
-const char* const kChooseFilePrompt = "Click load to choose a file!";
-
 // A new file replaces the one chosen, so the dialog asks first; adding keeps what it holds.
 FileDialogOptions saveDialog(const Workbench& bench) {
     const bool replaces = bench.menu(MenuId::SaveCircuit1).tag == kNewFile;
-    return {"Save circuit", "circuits(*.cir)|*.cir", "cir", bench.files.saveDirectory, replaces};
+    return {kSaveDialogTitle, kSaveDialogFilter, "cir", bench.files.saveDirectory, replaces};
 }
 
 FileDialogOptions openDialog(const Workbench& bench) {
-    return {"Open Circuit", "Circuits(*.cir)|*.cir", "", bench.files.openDirectory};
+    return {kOpenDialogTitle, kOpenDialogFilter, "", bench.files.openDirectory};
 }
 
 void showChooseFilePrompt(Workbench& bench) {
@@ -33,23 +34,23 @@ void showChooseFilePrompt(Workbench& bench) {
 
 // A file as text, or nothing after telling the user why it could not be read.
 std::optional<std::string> readFileText(Workbench& bench, const std::string& path) {
-    ReadResult read = bench.platform->readFile(path);
-    if (!read.ok) {
-        bench.platform->error("The file " + path + " could not be read: " + read.error);
+    Outcome<std::string> read = bench.platform->readFile(path);
+    if (!read) {
+        bench.platform->error(Text(kFileNotRead).arg(path).arg(read.failure().reason));
         return std::nullopt;
     }
-    return decodeFileText(std::move(read.bytes));
+    return decodeFileText(std::move(*read));
 }
 
 // Adds only to a circuit file: another file chosen by mistake (notes, a netlist also named
 // .cir) would be neither what it was nor a file that loads.
-FileResult addToCircuitFile(Workbench& bench, const std::string& path,
-                            const std::string& description) {
-    ReadResult read = bench.platform->readFile(path);
-    if (!read.ok)
-        return {false, read.error};
-    if (!readExplanation(splitLines(decodeFileText(std::move(read.bytes)))).proper)
-        return {false, kNotProperFileMessage};
+std::optional<Failure> addToCircuitFile(Workbench& bench, const std::string& path,
+                                        const std::string& description) {
+    Outcome<std::string> read = bench.platform->readFile(path);
+    if (!read)
+        return read.failure();
+    if (!readExplanation(splitLines(decodeFileText(std::move(*read)))).proper)
+        return Failure{kNotProperFileMessage};
     return bench.platform->appendFile(path, addedCircuitText(description));
 }
 
@@ -62,13 +63,14 @@ void save(Workbench& bench) {
     const std::string description =
         describeCircuit(bench.model, bench.widget(WidgetId::Showvaluecb).checked);
     const bool adding = bench.menu(MenuId::SaveCircuit1).tag == kAddToFile;
-    const FileResult written =
-        adding ? addToCircuitFile(bench, *path, description)
-               : bench.platform->replaceFile(
-                     *path, newFileText(bench.widget(WidgetId::expmem).lines, description));
-    if (written.ok)
+    const std::optional<Failure> failure =
+        adding
+            ? addToCircuitFile(bench, *path, description)
+            : bench.platform->replaceFile(
+                  *path, newFileText(bench.widget(WidgetId::expmem).lines.english(), description));
+    if (!failure)
         return;
-    bench.platform->error("The circuit could not be saved to " + *path + ": " + written.error);
+    bench.platform->error(Text(kCircuitNotSaved).arg(*path).arg(failure->reason));
     // The explanation typed for a new file stays on offer, to be saved somewhere else.
     if (!adding) {
         bench.widget(WidgetId::Savepl).visible = true;
@@ -102,7 +104,7 @@ void load(Workbench& bench) {
 }
 
 // Shows the panel with the action button focused, as both modes open it.
-void openPanel(Workbench& bench, const char* caption, FilePanelMode mode, const char* action) {
+void openPanel(Workbench& bench, const Phrase& caption, FilePanelMode mode, const Phrase& action) {
     Widget& panel = bench.widget(WidgetId::Savepl);
     panel.caption = caption;
     bench.files.panelMode = mode;
@@ -119,12 +121,12 @@ void Newfile1Click(Workbench& bench, MenuId) {
     bench.menu(MenuId::SaveCircuit1).tag = kNewFile;
     bench.files.saveDirectory = bench.platform->currentDirectory();
     Widget& box = bench.widget(WidgetId::expmem);
-    box.lines = {"Type in explaination here!"}; // sic: the program's own text, kept
+    box.lines = {kExplanationPrompt};
     box.readOnly = false;
     Widget& options = bench.widget(WidgetId::Showvaluecb);
     options.visible = true;
     options.checked = false;
-    openPanel(bench, "Save the Ciruit", FilePanelMode::Save, "&Save"); // sic: the program's own
+    openPanel(bench, kSavePanelCaption, FilePanelMode::Save, kSaveButton);
 }
 
 void Addtofile1Click(Workbench& bench, MenuId) {
@@ -139,7 +141,7 @@ void LoadCircuit1Click(Workbench& bench, MenuId) {
     box.lines = {kChooseFilePrompt};
     box.readOnly = true;
     bench.widget(WidgetId::Showvaluecb).visible = false;
-    openPanel(bench, "Load a Circuit", FilePanelMode::Load, "&Load");
+    openPanel(bench, kLoadPanelCaption, FilePanelMode::Load, kLoadButton);
 }
 
 void nextbtClick(Workbench& bench, WidgetId) {
@@ -163,10 +165,10 @@ void ybtClick(Workbench& bench, WidgetId) {
     }
     bench.meter.leadsAwaitCircuit = true; // until the file's circuit 1 is read
     resistrestbt(bench);
-    bench.ui.caption = "Voltaro: " + path;
+    bench.ui.caption = Text(kFileCaption).arg(path);
     const CircuitLoad loaded = loadCircuits(bench.circuits, lines, explanation.dataStart);
     bench.circuits.sourceFile = path;
-    bench.circuits.setName = fileNameOf(path); // the caption reads "Circuits: " and the name
+    bench.circuits.setName = Text::verbatim(fileNameOf(path)); // "Circuits: " and the name
     // A circuit read whole closes the panel; a malformed one leaves it open behind the error.
     cirbt(bench);
     if (loaded.truncated)

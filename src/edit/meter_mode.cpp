@@ -44,9 +44,9 @@ void setMeterMode(Workbench& bench, MeterMode mode) {
     bench.meter.reading = kOpenSentinel;
     bench.widget(WidgetId::currenteb).text = "---";
     if (mode == MeterMode::Current)
-        bench.widget(WidgetId::meterlb).caption = "A";
+        bench.widget(WidgetId::meterlb).caption = kAmpereUnit;
     if (mode == MeterMode::Voltage)
-        bench.widget(WidgetId::meterlb).caption = "V";
+        bench.widget(WidgetId::meterlb).caption = kVoltUnit;
     if (mode != MeterMode::Off)
         writeRangeLabels(bench, mode);
     const bool on = mode != MeterMode::Off;

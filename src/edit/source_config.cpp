@@ -2,6 +2,7 @@
 
 #include "bench/operations.h"
 #include "bench/workbench.h"
+#include "edit/edit_texts.h"
 #include "edit/popups.h"
 #include "edit/typed_number.h"
 #include "model/numbers.h"
@@ -37,7 +38,7 @@ void Variable1Click(Workbench& bench, MenuId entry) {
     MenuEntry& source = bench.menu(MenuId::Source1);
     const SourceKind kind = sourceKindOfCode(bench.menu(entry).tag);
     source.tag = static_cast<int>(kind);
-    source.caption = "Source (" + bench.menu(entry).caption + ")";
+    source.caption = Text(kSourceCaption).arg(bench.menu(entry).caption);
     setCellsInSeries(bench, kind == SourceKind::Variable ? 2 : 1);
     setCellsInParallel(bench, 1);
     if (kind == SourceKind::Variable)
@@ -62,7 +63,7 @@ void N111Click(Workbench& bench, MenuId entry) {
 
 void setCellsInSeries(Workbench& bench, int count) {
     MenuEntry& series = bench.menu(MenuId::Numser1);
-    series.caption = "Number in &Series (" + std::to_string(count) + ")";
+    series.caption = Text(kCellsInSeriesCaption).arg(std::to_string(count));
     series.tag = count;
     updateCellSupply(bench);
     placeRbt(bench);
@@ -70,7 +71,7 @@ void setCellsInSeries(Workbench& bench, int count) {
 
 void setCellsInParallel(Workbench& bench, int count) {
     MenuEntry& parallel = bench.menu(MenuId::NumPar1);
-    parallel.caption = "Number in &Parallel (" + std::to_string(count) + ")";
+    parallel.caption = Text(kCellsInParallelCaption).arg(std::to_string(count));
     parallel.tag = count;
     placeRbt(bench);
 }

@@ -1,7 +1,7 @@
 #include "edit/typed_number.h"
 
-#include "bench/platform.h"
 #include "bench/workbench.h"
+#include "model/failure.h"
 #include "model/numbers.h"
 
 #include <cmath>
@@ -10,28 +10,24 @@ namespace voltaro {
 
 namespace {
 
-std::string outOfRangeMessage(const std::string& text, const TypedRange& range) {
-    return quoteInMessage(text) + " is out of range: " + range.quantity + " lies between -" +
-           range.largestText + " and " + range.largestText + " " + range.unit;
+Outcome<double> typedReal(const std::string& text, const TypedRange& range) {
+    const std::optional<double> value = parseReal(text);
+    if (!value)
+        return Failure{invalidRealMessage(text)};
+    if (std::fabs(*value) > range.largest)
+        return Failure{Text(range.outOfRange).arg(quoteInMessage(text)).arg(range.largestText)};
+    return *value;
 }
 
 } // namespace
 
 std::optional<double> readTypedReal(Workbench& bench, WidgetId edit, const TypedRange& range) {
-    const std::string& text = bench.widget(edit).text;
-    std::optional<double> value = parseReal(text);
-    std::optional<std::string> refusal;
-    if (!value)
-        refusal = invalidRealMessage(text);
-    else if (std::fabs(*value) > range.largest)
-        refusal = outOfRangeMessage(text, range);
-    if (refusal) {
-        if (bench.platform)
-            bench.platform->error(*refusal);
-        bench.ui.focus = edit;
-        value.reset();
-    }
-    return value;
+    const Outcome<double> value = typedReal(bench.widget(edit).text, range);
+    if (value)
+        return *value;
+    bench.platform->error(value.failure().reason);
+    bench.ui.focus = edit;
+    return std::nullopt;
 }
 
 } // namespace voltaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/menus.h"
+#include "model/text.h"
 
 #include <optional>
 #include <string>
@@ -30,6 +31,16 @@ struct Worksheet {
     std::vector<const char*> introLines;
     std::vector<std::vector<const char*>> circuits;
 };
+
+// The texts of the lessons and worksheets (captions, set names, lines) are the user's to read:
+// the window translates them under this context, and the text catalogue lists them for the
+// translation tools.
+inline constexpr const char* kLessonTexts = "Lessons";
+inline Phrase lessonText(const char* english) {
+    return {kLessonTexts, english};
+}
+// The caption of every worksheet's intro panel.
+inline constexpr Phrase kWorksheetCaption = VOLTARO_TEXT("Lessons", "Circuit Intro");
 
 // The eight lessons and the nine worksheets, in menu order.
 const std::vector<Lesson>& builtinLessons();

@@ -1,18 +1,21 @@
 #include "lessons/intro_panel.h"
 
 #include "bench/workbench.h"
+#include "lessons/builtin_circuits.h"
 
 #include <algorithm>
 
 namespace voltaro {
 
-void openIntroPanel(Workbench& bench, const std::string& caption,
-                    const std::vector<const char*>& lines) {
+void openIntroPanel(Workbench& bench, const Text& caption, const std::vector<const char*>& lines) {
     Widget& panel = bench.widget(WidgetId::Savepl);
     panel.caption = caption;
     bench.files.panelMode = FilePanelMode::Save; // not loading: Ok loads no file
     Widget& memo = bench.widget(WidgetId::expmem);
-    memo.lines = std::vector<std::string>(lines.begin(), lines.end());
+    std::vector<Text> texts;
+    for (const char* line : lines)
+        texts.push_back(lessonText(line));
+    memo.lines = std::move(texts);
     memo.readOnly = true;
     bench.widget(WidgetId::Panel3).visible = true;
     panel.visible = true;
@@ -20,7 +23,7 @@ void openIntroPanel(Workbench& bench, const std::string& caption,
 }
 
 void putSetInList(Workbench& bench, const std::vector<std::vector<std::string>>& circuits,
-                  const std::string& setName) {
+                  const Text& setName) {
     CircuitList& list = bench.circuits;
     const int count = std::min(static_cast<int>(circuits.size()), kMaxCircuits);
     for (int c = 1; c <= count; ++c) {

@@ -9,8 +9,8 @@ void openLesson(Workbench& bench, MenuId entry) {
     const Lesson* lesson = lessonFor(entry);
     if (!lesson)
         return;
-    putSetInList(bench, {{lesson->description()}}, lesson->setName);
-    openIntroPanel(bench, lesson->panelCaption, lesson->lines);
+    putSetInList(bench, {{lesson->description()}}, lessonText(lesson->setName));
+    openIntroPanel(bench, lessonText(lesson->panelCaption), lesson->lines);
 }
 
 } // namespace voltaro

@@ -7,8 +7,6 @@ namespace voltaro {
 
 namespace {
 
-const char* const kWorksheetCaption = "Circuit Intro";
-
 std::vector<std::vector<std::string>> chunksOf(const Worksheet& sheet) {
     std::vector<std::vector<std::string>> circuits;
     for (const std::vector<const char*>& chunks : sheet.circuits)
@@ -22,7 +20,7 @@ void openWorksheet(Workbench& bench, MenuId entry) {
     const Worksheet* sheet = worksheetFor(entry);
     if (!sheet)
         return;
-    putSetInList(bench, chunksOf(*sheet), sheet->setName);
+    putSetInList(bench, chunksOf(*sheet), lessonText(sheet->setName));
     openIntroPanel(bench, kWorksheetCaption, sheet->introLines);
 }
 

@@ -1,6 +1,7 @@
 #include "model/circuit_file.h"
 
 #include "model/description_writer.h"
+#include "model/model_texts.h"
 #include "model/text_lines.h"
 
 #include <algorithm>
@@ -26,19 +27,20 @@ FileExplanation readExplanation(const LineViews& lines) {
     return result;
 }
 
-std::vector<std::string> shownExplanation(const LineViews& lines) {
-    std::vector<std::string> shown;
+std::vector<Text> shownExplanation(const LineViews& lines) {
+    std::vector<Text> shown;
     std::size_t bytes = 0;
     for (const std::string_view line : lines) {
         if (bytes + line.size() > kLongestShownExplanation && !shown.empty())
             break;
-        shown.push_back(line.size() > kLongestShownLine
-                            ? cutAtCharacter(line, kLongestShownLine) + "\u2026"
-                            : std::string(line));
-        bytes += shown.back().size() + 1;
+        std::string kept = line.size() > kLongestShownLine
+                               ? cutAtCharacter(line, kLongestShownLine) + "\u2026"
+                               : std::string(line);
+        bytes += kept.size() + 1;
+        shown.push_back(Text::verbatim(std::move(kept)));
     }
     if (const std::size_t left = lines.size() - shown.size(); left > 0)
-        shown.push_back("\u2026 (" + std::to_string(left) + " more lines not shown)");
+        shown.push_back(Text(kLinesNotShown).arg(std::to_string(left)));
     return shown;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/text.h"
 #include "model/text_lines.h"
 
 #include <string>
@@ -10,8 +11,6 @@ namespace voltaro {
 
 // The line between a file's explanation text and its circuits.
 constexpr const char* kCircuitDataMarker = "START CIRCUIT DATA";
-// The warning for a file that is not proper.
-constexpr const char* kNotProperFileMessage = "This was not a proper file!";
 
 // The explanation part of a .cir file, read up to the marker line. A file is proper when the
 // marker is followed by at least one circuit, a run of lines closed by a line ending in "*".
@@ -30,7 +29,7 @@ constexpr std::size_t kLongestShownLine = 10000;          // bytes of one line
 
 // The explanation as the panel shows it: whole lines up to kLongestShownExplanation, each cut
 // after kLongestShownLine with "…", then, when lines were left out, a line that counts them.
-std::vector<std::string> shownExplanation(const LineViews& lines);
+std::vector<Text> shownExplanation(const LineViews& lines);
 
 // Whether a line closes a circuit: its last character is "*".
 bool closesCircuit(std::string_view line);

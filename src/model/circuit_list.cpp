@@ -1,6 +1,7 @@
 #include "model/circuit_list.h"
 
 #include "model/circuit_file.h"
+#include "model/model_texts.h"
 
 namespace voltaro {
 
@@ -42,15 +43,17 @@ CircuitLoad loadCircuits(CircuitList& list, const LineViews& lines, std::size_t 
     return load;
 }
 
-std::string tooManyCircuitsMessage() {
-    return "This file holds more than " + std::to_string(kMaxCircuits) +
-           " circuits. Only the first " + std::to_string(kMaxCircuits) + " were loaded.";
+Text tooManyCircuitsMessage() {
+    return Text(kTooManyCircuitsMessage).arg(std::to_string(kMaxCircuits));
 }
 
-std::string currentCircuitPlace(const CircuitList& list) {
+Text inCurrentCircuit(const Text& reason, const CircuitList& list) {
     if (list.sourceFile.empty())
-        return {};
-    return "\nin circuit " + std::to_string(list.current) + " of " + fileNameOf(list.sourceFile);
+        return reason;
+    return Text(kReasonInCircuit)
+        .arg(reason)
+        .arg(std::to_string(list.current))
+        .arg(fileNameOf(list.sourceFile));
 }
 
 } // namespace voltaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/text.h"
 #include "model/text_lines.h"
 
 #include <array>
@@ -21,7 +22,7 @@ struct CircuitList {
     std::array<CircuitChunks, kMaxCircuits + 1> chunks{};
     int count = 1;          // circuits in the list; 1 hides the step arrows
     int current = 1;        // the circuit that reading the current circuit uses
-    std::string setName;    // shown after "Circuits: " in the window caption
+    Text setName;           // shown after "Circuits: " in the window caption
     std::string sourceFile; // the file the circuits were loaded from; empty for the built-ins
 
     std::string& chunk(int circuit, int index) { return chunks[circuit][index]; }
@@ -42,10 +43,10 @@ struct CircuitLoad {
 CircuitLoad loadCircuits(CircuitList& list, const LineViews& lines, std::size_t start);
 
 // The warning for a file with more circuits than the list holds.
-std::string tooManyCircuitsMessage();
+Text tooManyCircuitsMessage();
 
-// Where the current circuit came from, as a message's second line: "\nin circuit 2 of
-// set.cir" for a file's circuit, nothing for a built-in one.
-std::string currentCircuitPlace(const CircuitList& list);
+// A reason with where the current circuit came from on a second line: "\nin circuit 2 of
+// set.cir" after it for a file's circuit; a built-in circuit's reason stays as it is.
+Text inCurrentCircuit(const Text& reason, const CircuitList& list);
 
 } // namespace voltaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/failure.h"
 #include "model/slot.h"
 
 #include <cstdint>
@@ -26,12 +27,6 @@ struct BranchReading {
     std::vector<ElementReading> elements;
 };
 
-// A token that stopped the reading, and what was wrong with it.
-struct DescriptionError {
-    std::string token;
-    std::string message;
-};
-
 // A circuit description read into plain fields, in the order of its tokens. Everything read
 // before a failing token is kept; what follows it is absent.
 struct DescriptionReading {
@@ -45,7 +40,8 @@ struct DescriptionReading {
     std::vector<int> laneCounts;         // side 1 lanes 1..3, then sides 2, 3 and 4
     std::vector<BranchReading> branches; // in walk order
     int chunksUsed = 1;                  // chunk 1 and those the refills appended
-    std::optional<DescriptionError> error;
+    std::optional<Failure> error;        // why the reading stopped before the end
+    std::string failedToken;             // the token it stopped at
 
     bool complete() const { return !error; }
 };

@@ -1,5 +1,6 @@
 #include "model/description_reader.h"
 
+#include "model/model_texts.h"
 #include "model/numbers.h"
 #include "model/source_settings.h"
 #include "model/tokens.h"
@@ -27,8 +28,9 @@ public:
     }
 
 private:
-    bool fail(const std::string& token, std::string message) {
-        m_out.error = DescriptionError{token, std::move(message)};
+    bool fail(const std::string& token, Text reason) {
+        m_out.error = Failure{std::move(reason)};
+        m_out.failedToken = token;
         return false;
     }
 
@@ -186,8 +188,8 @@ DescriptionReading readDescription(std::string_view description) {
     return readDescription(chunks);
 }
 
-std::string invalidCountMessage(std::string_view text) {
-    return quoteInMessage(text) + " is not a valid count; a count is 0, 1, 2 or 3";
+Text invalidCountMessage(std::string_view text) {
+    return Text(kInvalidCountMessage).arg(quoteInMessage(text));
 }
 
 } // namespace voltaro

@@ -17,6 +17,6 @@ DescriptionReading readDescription(const CircuitChunks& chunks);
 DescriptionReading readDescription(std::string_view description);
 
 // The message for a count outside 0..3, naming the token.
-std::string invalidCountMessage(std::string_view text);
+Text invalidCountMessage(std::string_view text);
 
 } // namespace voltaro

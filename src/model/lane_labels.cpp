@@ -1,22 +1,23 @@
 #include "model/lane_labels.h"
 
+#include "model/model_texts.h"
 #include "model/slot.h"
+
+#include <string>
 
 namespace voltaro {
 
-std::string laneLabel(int side, int k) {
-    static const char* const kAcross[] = {"Top Parallel (", "Middle Parallel (",
-                                          "Bottom Parallel ("};
-    static const char* const kRight[] = {"Left Parallel (", "Middle Parallel (",
-                                         "Right Parallel ("};
+Text laneCaption(int side, int k, int count) {
+    static const Phrase kAcross[] = {kTopParallel, kMiddleParallel, kBottomParallel};
+    static const Phrase kRight[] = {kLeftParallel, kMiddleParallel, kRightParallel};
     if (k < 1 || k > kLanes)
         return {};
     switch (side) {
     case kTopSide:
     case kBottomSide:
-        return kAcross[k - 1];
+        return Text(kAcross[k - 1]).arg(std::to_string(count));
     case kRightSide:
-        return kRight[k - 1];
+        return Text(kRight[k - 1]).arg(std::to_string(count));
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #include "model/menus.h"
 
+#include "model/model_texts.h"
+
 #include <map>
 
 namespace voltaro {
@@ -200,11 +202,18 @@ std::string plainCaption(MenuId id) {
     return plain;
 }
 
+Text designCaption(MenuId id) {
+    const char* caption = menuDesign(id).caption;
+    if (!*caption || isSeparator(id))
+        return {};
+    return Phrase{kMenuTexts, caption};
+}
+
 Menus makeDesignMenus() {
     Menus menus;
     for (const MenuDesign& d : kDesign) {
         MenuEntry& e = menus[d.id];
-        e.caption = d.caption;
+        e.caption = designCaption(d.id);
         e.tag = d.tag;
         e.checked = d.checked;
         e.visible = d.visible;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/source_settings.h"
+#include "model/text.h"
 
 #include <array>
 #include <optional>
@@ -160,7 +161,7 @@ struct MenuDesign {
 
 // The live state of one entry.
 struct MenuEntry {
-    std::string caption;
+    Text caption;
     int tag = 0;
     bool checked = false;
     bool visible = true;
@@ -178,6 +179,8 @@ bool isSeparator(MenuId id);
 // The design caption as it reads on the screen: each "&" that marks the accelerator dropped,
 // "&&" kept as one "&".
 std::string plainCaption(MenuId id);
+// The design caption as a text of the menu table; no text for a separator or a popup.
+Text designCaption(MenuId id);
 
 struct Menus {
     std::array<MenuEntry, kMenuCount> entries{};

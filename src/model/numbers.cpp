@@ -1,5 +1,6 @@
 #include "model/numbers.h"
 
+#include "model/model_texts.h"
 #include "model/text_lines.h"
 
 #include <charconv>
@@ -104,12 +105,12 @@ std::string quoteInMessage(std::string_view text) {
     return "'" + cutAtCharacter(text, kLongest) + "\u2026'";
 }
 
-std::string invalidRealMessage(std::string_view text) {
-    return quoteInMessage(text) + " is not a valid floating point value";
+Text invalidRealMessage(std::string_view text) {
+    return Text(kInvalidRealMessage).arg(quoteInMessage(text));
 }
 
-std::string invalidIntegerMessage(std::string_view text) {
-    return quoteInMessage(text) + " is not a valid integer value";
+Text invalidIntegerMessage(std::string_view text) {
+    return Text(kInvalidIntegerMessage).arg(quoteInMessage(text));
 }
 
 } // namespace voltaro

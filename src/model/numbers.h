@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +37,7 @@ std::optional<int> parseInteger(std::string_view text);
 std::string quoteInMessage(std::string_view text);
 
 // The messages of a refused conversion, with the text that was refused.
-std::string invalidRealMessage(std::string_view text);
-std::string invalidIntegerMessage(std::string_view text);
+Text invalidRealMessage(std::string_view text);
+Text invalidIntegerMessage(std::string_view text);
 
 } // namespace voltaro

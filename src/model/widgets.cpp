@@ -1,5 +1,7 @@
 #include "model/widgets.h"
 
+#include "model/model_texts.h"
+
 namespace voltaro {
 
 namespace {
@@ -63,6 +65,13 @@ std::optional<WidgetId> widgetByName(const std::string& name) {
     return std::nullopt;
 }
 
+Text designCaption(WidgetId id) {
+    const char* caption = widgetDesign(id).caption;
+    if (!*caption)
+        return {};
+    return Phrase{kWidgetTexts, caption};
+}
+
 Widgets makeDesignWidgets() {
     Widgets widgets;
     for (const WidgetDesign& d : kDesign) {
@@ -71,7 +80,7 @@ Widgets makeDesignWidgets() {
         w.top = d.top;
         w.width = d.width;
         w.height = d.height;
-        w.caption = d.caption;
+        w.caption = designCaption(d.id);
         w.text = d.text;
         w.visible = d.visible;
         w.checked = d.checked;

@@ -2,6 +2,7 @@
 
 #include "model/colour.h"
 #include "model/memo_lines.h"
+#include "model/text.h"
 
 #include <array>
 #include <optional>
@@ -86,13 +87,15 @@ struct Widget {
     bool checked = false;
     bool readOnly = false;
     int tag = 0;
-    std::string caption;
+    Text caption;
     std::string text;
     MemoLines lines;
     Rgb colour = Colour::White;
 };
 
 const WidgetDesign& widgetDesign(WidgetId id);
+// The design caption as a text of the widget table; no text for a widget without one.
+Text designCaption(WidgetId id);
 const char* widgetName(WidgetId id);
 std::optional<WidgetId> widgetByName(const std::string& name);
 

@@ -19,11 +19,6 @@ Picture copyFromBoard(Workbench& bench, int left, int top, int width, int height
     return board.copyRect(left, top, width, height);
 }
 
-void putOnClipboard(Workbench& bench, const Picture& picture) {
-    if (bench.platform)
-        bench.platform->copyToClipboard(picture);
-}
-
 } // namespace
 
 Picture wholeBoard(Workbench& bench) {
@@ -33,7 +28,7 @@ Picture wholeBoard(Workbench& bench) {
 }
 
 void Copy1Click(Workbench& bench, MenuId) {
-    putOnClipboard(bench, wholeBoard(bench));
+    bench.platform->copyToClipboard(wholeBoard(bench));
 }
 
 void CopySelect1Click(Workbench& bench, MenuId) {
@@ -74,7 +69,7 @@ void finishCopySelection(Workbench& bench) {
         return;
     bench.output.Image1 = copyFromBoard(bench, frame.left - kBoardOriginX,
                                         frame.top - kBoardOriginY, frame.width, frame.height);
-    putOnClipboard(bench, bench.output.Image1);
+    bench.platform->copyToClipboard(bench.output.Image1);
     frame.visible = false;
 }
 

@@ -8,8 +8,6 @@
 namespace voltaro {
 
 void print1Click(Workbench& bench, MenuId) {
-    if (!bench.platform)
-        return;
     Platform& platform = *bench.platform;
     const std::optional<std::string> name = platform.askName(bench.output.name);
     if (!name)
@@ -18,10 +16,10 @@ void print1Click(Workbench& bench, MenuId) {
     const std::optional<int> printableWidth = platform.choosePrinter();
     if (!printableWidth)
         return;
-    const FileResult printed =
+    const std::optional<Failure> failure =
         platform.printPage(layoutPage(bench.output.name, wholeBoard(bench), *printableWidth));
-    if (!printed.ok)
-        platform.error(printed.error);
+    if (failure)
+        platform.error(failure->reason);
 }
 
 } // namespace voltaro

@@ -1,12 +1,11 @@
 #include "output/print_layout.h"
 
 #include "model/numbers.h"
+#include "output/output_texts.h"
 
 #include <algorithm>
 
 namespace voltaro {
-
-const char* const kPrintedFor = "Printed for ";
 
 // Printer pixels of the page width kept free beside the scaled board.
 constexpr int kWidthKeptFree = 300;
@@ -21,7 +20,7 @@ int printScale(int printableWidth, int boardWidth) {
 PrintedPage layoutPage(const std::string& name, const Picture& board, int printableWidth) {
     PrintedPage page;
     if (!name.empty())
-        page.texts.push_back({0, kNameLineTop, kPrintedFor + name});
+        page.texts.push_back({0, kNameLineTop, Text(kPrintedFor).arg(name)});
     const int scale = printScale(printableWidth, board.width);
     if (scale > 0 && !board.isEmpty())
         page.image = PageImage{0, kPrintedBoardTop, truncToInt(double(board.width) * scale),

@@ -9,7 +9,6 @@ namespace voltaro {
 // Where the board and the name line go on the printed page.
 constexpr int kNameLineTop = 150;
 constexpr int kPrintedBoardTop = 300;
-extern const char* const kPrintedFor; // "Printed for "
 
 // The whole number of printer pixels per board pixel: Trunc((printable width - 300) / board
 // width); 0 when the page is narrower than the board plus 300 pixels.

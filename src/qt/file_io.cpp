@@ -14,8 +14,9 @@ namespace voltaro {
 
 namespace {
 
-FileResult failed(const QString& reason) {
-    return {false, reason.toStdString()};
+// The system's reason as it words it, in its own language.
+Failure failed(const QString& reason) {
+    return {Text::verbatim(reason.toStdString())};
 }
 
 QString systemReason(int error) {
@@ -66,7 +67,7 @@ bool isDeviceOrPipe(const QString& path) {
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-FileResult writeInPlace(const QString& path, const QByteArray& bytes) {
+std::optional<Failure> writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file.errorString());
@@ -83,17 +84,17 @@ void cutBack(QFile& file, qint64 size) {
 
 } // namespace
 
-ReadResult readWholeFile(const QString& path) {
+Outcome<std::string> readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, file.errorString().toStdString()};
+        return failed(file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {false, {}, file.errorString().toStdString()};
-    return {true, bytes.toStdString(), {}};
+        return failed(file.errorString());
+    return bytes.toStdString();
 }
 
-FileResult replaceFileContents(const QString& path, const QByteArray& bytes) {
+std::optional<Failure> replaceFileContents(const QString& path, const QByteArray& bytes) {
     if (isDeviceOrPipe(path))
         return writeInPlace(path, bytes);
     QSaveFile file(path);
@@ -111,7 +112,7 @@ FileResult replaceFileContents(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-FileResult appendToFile(const QString& path, const QByteArray& bytes) {
+std::optional<Failure> appendToFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     // A new file would hold a circuit without its explanation and marker line: not a .cir file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly |

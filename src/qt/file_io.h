@@ -1,9 +1,12 @@
 #pragma once
 
-#include "bench/platform.h"
+#include "model/failure.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
+#include <string>
 
 namespace voltaro {
 
@@ -12,15 +15,15 @@ namespace voltaro {
 // alone ("No space left on device"); the caller names the file.
 
 // The whole of a file's bytes.
-ReadResult readWholeFile(const QString& path);
+Outcome<std::string> readWholeFile(const QString& path);
 
 // The file's contents replaced: written beside it and swapped in only when complete, so the old
 // file stays whole when anything fails. A path that is a device or a pipe (/dev/full,
 // /dev/stdout) is written in place.
-FileResult replaceFileContents(const QString& path, const QByteArray& bytes);
+std::optional<Failure> replaceFileContents(const QString& path, const QByteArray& bytes);
 
 // Added at the end of a file that is there; a file that is not there is not created. A write
 // that fails part of the way is cut off again, so the file stays as it was.
-FileResult appendToFile(const QString& path, const QByteArray& bytes);
+std::optional<Failure> appendToFile(const QString& path, const QByteArray& bytes);
 
 } // namespace voltaro

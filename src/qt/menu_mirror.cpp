@@ -1,19 +1,13 @@
 #include "qt/menu_mirror.h"
 
+#include "qt/translated.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace voltaro {
-
-namespace {
-
-QString caption(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 MenuMirror::MenuMirror(QMenuBar* bar, QWidget* window, TriggerHandler onTrigger)
     : QObject(window), m_window(window), m_onTrigger(std::move(onTrigger)) {
@@ -40,7 +34,7 @@ QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
     const QString name = QString::fromLatin1(design.name);
     QAction* action = nullptr;
     if (!menuChildren(id).empty()) {
-        auto* submenu = new QMenu(caption(design.caption), into);
+        auto* submenu = new QMenu(translated(designCaption(id)), into);
         submenu->setObjectName(name);
         m_menus[index(id)] = submenu;
         action = submenu->menuAction();
@@ -50,7 +44,7 @@ QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
         action = new QAction(into);
         action->setSeparator(true);
     } else {
-        action = new QAction(caption(design.caption), into);
+        action = new QAction(translated(designCaption(id)), into);
         action->setCheckable(design.checkable);
         if (*design.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));
@@ -72,7 +66,7 @@ void MenuMirror::sync(const Menus& menus) {
         if (menuDesign(id).isPopup)
             continue;
         if (!isSeparator(id))
-            action->setText(caption(entry.caption));
+            action->setText(translated(entry.caption));
         if (action->isCheckable())
             action->setChecked(entry.checked);
         action->setVisible(entry.visible);

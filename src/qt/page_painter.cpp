@@ -1,6 +1,7 @@
 #include "qt/page_painter.h"
 
 #include "qt/qt_picture.h"
+#include "qt/translated.h"
 
 #include <QPainter>
 
@@ -10,7 +11,7 @@ void paintPage(QPainter& painter, const PrintedPage& page) {
     painter.setPen(Qt::black);
     const int ascent = painter.fontMetrics().ascent(); // from the top of a line to its baseline
     for (const PageText& line : page.texts)
-        painter.drawText(QPoint(line.x, line.y + ascent), QString::fromStdString(line.text));
+        painter.drawText(QPoint(line.x, line.y + ascent), translated(line.text));
     if (const std::optional<PageImage>& image = page.image) {
         // No smoothing, and no lossy compression where the device would choose it (a PDF).
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -3,6 +3,7 @@
 #include "qt/file_io.h"
 #include "qt/page_painter.h"
 #include "qt/qt_picture.h"
+#include "qt/translated.h"
 #include "qt/twhoami.h"
 
 #include <QClipboard>
@@ -18,10 +19,18 @@ namespace voltaro {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Voltaro");
+// The title of every message box.
+QString title() {
+    return QtPlatform::tr("Voltaro");
+}
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A reason of the printer's own, in the user's language.
+Failure printerFailure(const QString& reason) {
+    return {Text::verbatim(reason.toStdString())};
 }
 
 } // namespace
@@ -37,26 +46,26 @@ void QtPlatform::beforeModal() const {
         m_beforeModal();
 }
 
-bool QtPlatform::confirm(const std::string& text) {
+bool QtPlatform::confirm(const Text& text) {
     beforeModal();
-    return QMessageBox::question(m_window, kTitle, fromUtf8(text),
+    return QMessageBox::question(m_window, title(), translated(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void QtPlatform::warning(const std::string& text) {
+void QtPlatform::warning(const Text& text) {
     beforeModal();
-    QMessageBox::warning(m_window, kTitle, fromUtf8(text), QMessageBox::Ok);
+    QMessageBox::warning(m_window, title(), translated(text), QMessageBox::Ok);
 }
 
-void QtPlatform::error(const std::string& text) {
+void QtPlatform::error(const Text& text) {
     beforeModal();
-    QMessageBox::critical(m_window, kTitle, fromUtf8(text), QMessageBox::Ok);
+    QMessageBox::critical(m_window, title(), translated(text), QMessageBox::Ok);
 }
 
-void QtPlatform::showAbout(const std::string& text) {
+void QtPlatform::showAbout(const Text& text) {
     beforeModal();
-    QMessageBox::about(m_window, QStringLiteral("About Voltaro"), fromUtf8(text));
+    QMessageBox::about(m_window, tr("About Voltaro"), translated(text));
 }
 
 QStringList QtPlatform::nameFilters(const std::string& filter) {
@@ -74,10 +83,10 @@ QStringList QtPlatform::nameFilters(const std::string& filter) {
 
 std::optional<std::string> QtPlatform::runFileDialog(const FileDialogOptions& options, bool save) {
     beforeModal();
-    QFileDialog dialog(m_window, fromUtf8(options.title), fromUtf8(options.directory));
+    QFileDialog dialog(m_window, translated(options.title), fromUtf8(options.directory));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QStringList filters = nameFilters(options.filter);
+    const QStringList filters = nameFilters(translated(options.filter).toStdString());
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(fromUtf8(options.defaultExtension));
@@ -99,15 +108,15 @@ std::string QtPlatform::currentDirectory() {
     return QDir::currentPath().toStdString();
 }
 
-ReadResult QtPlatform::readFile(const std::string& path) {
+Outcome<std::string> QtPlatform::readFile(const std::string& path) {
     return readWholeFile(fromUtf8(path));
 }
 
-FileResult QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
+std::optional<Failure> QtPlatform::replaceFile(const std::string& path, const std::string& bytes) {
     return replaceFileContents(fromUtf8(path), QByteArray::fromStdString(bytes));
 }
 
-FileResult QtPlatform::appendFile(const std::string& path, const std::string& bytes) {
+std::optional<Failure> QtPlatform::appendFile(const std::string& path, const std::string& bytes) {
     return appendToFile(fromUtf8(path), QByteArray::fromStdString(bytes));
 }
 
@@ -145,19 +154,19 @@ std::optional<int> QtPlatform::choosePrinter() {
     return m_printer->width();
 }
 
-FileResult QtPlatform::printPage(const PrintedPage& page) {
+std::optional<Failure> QtPlatform::printPage(const PrintedPage& page) {
     if (!m_printer)
-        return {false, "No printer has been chosen."};
+        return printerFailure(tr("No printer has been chosen."));
     QPainter painter;
     if (!painter.begin(m_printer.get())) {
         const QString file = QDir::toNativeSeparators(m_printer->outputFileName());
-        return {false, file.isEmpty() ? std::string("The printer could not start the page.")
-                                      : "Cannot print to file \"" + file.toStdString() +
-                                            "\": it cannot be written"};
+        return printerFailure(
+            file.isEmpty() ? tr("The printer could not start the page.")
+                           : tr("Cannot print to file \"%1\": it cannot be written").arg(file));
     }
     paintPage(painter, page);
     if (!painter.end())
-        return {false, "The printer could not finish the page."};
+        return printerFailure(tr("The printer could not finish the page."));
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "bench/platform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -18,7 +19,10 @@ class TWhoami;
 // The outside world through Qt: message boxes titled "Voltaro" over the main window, file
 // dialogs, files (checked to the end, see file_io.h), the
 // clipboard, the name dialog `TWhoami` (made with the platform, at start-up) and the printer.
+// Every text it is given is shown translated (translated.h), and so are its own.
 class QtPlatform : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
 public:
     // Sets the printer up in place of the print dialog: true to print.
     using PrinterSetup = std::function<bool(QPrinter& printer)>;
@@ -26,23 +30,23 @@ public:
     explicit QtPlatform(QWidget* window);
     ~QtPlatform() override;
 
-    bool confirm(const std::string& text) override;
-    void warning(const std::string& text) override;
-    void error(const std::string& text) override;
-    void showAbout(const std::string& text) override;
+    bool confirm(const Text& text) override;
+    void warning(const Text& text) override;
+    void error(const Text& text) override;
+    void showAbout(const Text& text) override;
 
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
 
-    ReadResult readFile(const std::string& path) override;
-    FileResult replaceFile(const std::string& path, const std::string& bytes) override;
-    FileResult appendFile(const std::string& path, const std::string& bytes) override;
+    Outcome<std::string> readFile(const std::string& path) override;
+    std::optional<Failure> replaceFile(const std::string& path, const std::string& bytes) override;
+    std::optional<Failure> appendFile(const std::string& path, const std::string& bytes) override;
 
     void copyToClipboard(const Picture& picture) override;
     std::optional<std::string> askName(const std::string& name) override;
     std::optional<int> choosePrinter() override;
-    FileResult printPage(const PrintedPage& page) override;
+    std::optional<Failure> printPage(const PrintedPage& page) override;
 
     // Called before every box and dialog, so that the window behind it shows what it holds.
     void setBeforeModal(std::function<void()> hook) { m_beforeModal = std::move(hook); }

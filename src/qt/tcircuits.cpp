@@ -11,6 +11,7 @@
 #include "qt/probe_markers.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_platform.h"
+#include "qt/translated.h"
 #include "qt/widget_mirror.h"
 
 #include <QMenu>
@@ -104,7 +105,7 @@ QMenu* TCircuits::popupMenu(MenuId id) const {
 }
 
 void TCircuits::mirror() {
-    setWindowTitle(QString::fromStdString(m_bench.ui.caption));
+    setWindowTitle(translated(m_bench.ui.caption));
     m_menus->sync(m_bench.model.menus);
     m_widgets->sync();
     m_probes->sync();

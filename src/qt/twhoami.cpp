@@ -38,12 +38,12 @@ TWhoami::TWhoami(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Whoami"));
-    setWindowTitle(QStringLiteral("I am ...."));
+    setWindowTitle(tr("I am ...."));
     setFixedSize(204, 143);
     setFont(dialogFont());
     setBackground(this, Colour::WindowBackground);
 
-    auto* box = new QGroupBox(QStringLiteral("Name"), this);
+    auto* box = new QGroupBox(tr("Name"), this);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setGeometry(10, 12, 180, 63);
     setBackground(box, Colour::PanelBrown);
@@ -52,11 +52,11 @@ TWhoami::TWhoami(QWidget* parent)
     m_name->setObjectName(QStringLiteral("Iam"));
     m_name->setGeometry(23, 23, 121, 24);
 
-    auto* label = new QLabel(QStringLiteral("Name will appear on printout"), this);
+    auto* label = new QLabel(tr("Name will appear on printout"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(8, 80, 186, 16);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(51, 101, 89, 33);
     ok->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "qt/picture_widget.h"
 #include "qt/qt_colours.h"
+#include "qt/translated.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -30,10 +31,10 @@ std::vector<std::string> linesOf(const QString& text) {
     return lines;
 }
 
-QString joinLines(const std::vector<std::string>& lines) {
+QString joinLines(const MemoLines& lines) {
     QStringList joined;
-    for (const std::string& line : lines)
-        joined << qtext(line);
+    for (const Text& line : lines)
+        joined << translated(line);
     return joined.join(QLatin1Char('\n'));
 }
 
@@ -116,7 +117,7 @@ WidgetMirror::WidgetMirror(QWidget* board, Widgets& state, EventHandler onEvent)
 
 QWidget* WidgetMirror::create(WidgetId id, QWidget* parent) {
     const WidgetDesign& design = widgetDesign(id);
-    const QString caption = QString::fromUtf8(design.caption);
+    const QString caption = translated(designCaption(id));
     QWidget* w = nullptr;
     switch (design.kind) {
     case WidgetKind::GroupBox:
@@ -228,7 +229,7 @@ void WidgetMirror::syncOne(WidgetId id) {
     if (w->geometry() != geometry)
         w->setGeometry(geometry);
     w->setEnabled(state.enabled);
-    const QString caption = qtext(state.caption);
+    const QString caption = translated(state.caption);
     if (auto* box = qobject_cast<QGroupBox*>(w)) {
         box->setTitle(caption);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {

@@ -160,7 +160,7 @@ private slots:
     }
 
     void aboutNamesTheProductAndVersion() {
-        const QString text = QString::fromStdString(aboutText());
+        const QString text = QString::fromStdString(aboutText().english());
         QVERIFY(text.contains(QStringLiteral("Product Name:Voltaro")));
         QVERIFY(text.contains(QStringLiteral("Version ") + QLatin1String(kVoltaroVersion)));
     }

@@ -33,9 +33,23 @@ QStringList qLines(const std::vector<std::string>& lines) {
     return list;
 }
 
-bool sameDialog(const FileDialogOptions& a, const FileDialogOptions& b) {
-    return a.title == b.title && a.filter == b.filter && a.defaultExtension == b.defaultExtension &&
-           a.directory == b.directory && a.confirmReplace == b.confirmReplace;
+QStringList qLines(const MemoLines& lines) {
+    return qLines(lines.english());
+}
+
+// A file dialog as the user sees it, in English.
+struct ShownDialog {
+    std::string title;
+    std::string filter;
+    std::string defaultExtension;
+    std::string directory;
+    bool confirmReplace = false;
+};
+
+bool sameDialog(const FileDialogOptions& a, const ShownDialog& b) {
+    return a.title.english() == b.title && a.filter.english() == b.filter &&
+           a.defaultExtension == b.defaultExtension && a.directory == b.directory &&
+           a.confirmReplace == b.confirmReplace;
 }
 
 } // namespace
@@ -51,7 +65,7 @@ private slots:
         triggerMenu(d.bench, MenuId::Newfile1);
         const Widget& panel = d.widget(WidgetId::Savepl);
         QVERIFY2(panel.visible, "the panel is shown");
-        QCOMPARE(QString::fromStdString(panel.caption), QString("Save the Ciruit"));
+        QCOMPARE(QString::fromStdString(panel.caption.english()), QString("Save the Ciruit"));
         QCOMPARE(d.bench.files.panelMode, FilePanelMode::Save);
         QCOMPARE(d.bench.menu(MenuId::SaveCircuit1).tag, 0);
         QCOMPARE(qLines(d.explanation()), QStringList{"Type in explaination here!"});
@@ -59,7 +73,8 @@ private slots:
         QVERIFY2(d.widget(WidgetId::Showvaluecb).visible &&
                      !d.widget(WidgetId::Showvaluecb).checked,
                  "the options box is shown unchecked");
-        QCOMPARE(QString::fromStdString(d.widget(WidgetId::nextbt).caption), QString("&Save"));
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::nextbt).caption.english()),
+                 QString("&Save"));
         QVERIFY2(!d.widget(WidgetId::yngb).visible && !d.widget(WidgetId::Panel3).visible,
                  "neither the question nor a lesson's Ok covers the buttons");
         QVERIFY(d.bench.ui.focus == WidgetId::nextbt);
@@ -70,12 +85,13 @@ private slots:
         triggerMenu(d.bench, MenuId::LoadCircuit1);
         const Widget& panel = d.widget(WidgetId::Savepl);
         QVERIFY(panel.visible);
-        QCOMPARE(QString::fromStdString(panel.caption), QString("Load a Circuit"));
+        QCOMPARE(QString::fromStdString(panel.caption.english()), QString("Load a Circuit"));
         QCOMPARE(d.bench.files.panelMode, FilePanelMode::Load);
         QCOMPARE(qLines(d.explanation()), QStringList{QString::fromStdString(kChoosePrompt)});
         QVERIFY2(d.widget(WidgetId::expmem).readOnly, "the explanation is read-only");
         QVERIFY2(!d.widget(WidgetId::Showvaluecb).visible, "no options box when loading");
-        QCOMPARE(QString::fromStdString(d.widget(WidgetId::nextbt).caption), QString("&Load"));
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::nextbt).caption.english()),
+                 QString("&Load"));
         QVERIFY(!d.widget(WidgetId::yngb).visible);
         QVERIFY(d.bench.ui.focus == WidgetId::nextbt);
     }
@@ -268,7 +284,7 @@ private slots:
         d.loadFile();
         QCOMPARE(qLines(d.explanation()), (QStringList{"First line", "Second line"}));
         QVERIFY2(d.widget(WidgetId::yngb).visible, "\"Is this the right Circuit?\" is asked");
-        QCOMPARE(QString::fromStdString(d.widget(WidgetId::yngb).caption),
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::yngb).caption.english()),
                  QString("Is this the right Circuit?"));
         QVERIFY(d.widget(WidgetId::expmem).readOnly);
         QVERIFY(d.widget(WidgetId::Savepl).visible);

@@ -71,7 +71,8 @@ private slots:
         QCOMPARE(b.marker(MarkerId::botsh).top, 256);
         QCOMPARE(b.marker(MarkerId::cor3).left, 252);
         QCOMPARE(b.marker(MarkerId::cor3).top, 249);
-        QCOMPARE(QString::fromStdString(b.ui.caption), QString("Circuits: Bulb and switch"));
+        QCOMPARE(QString::fromStdString(b.ui.caption.english()),
+                 QString("Circuits: Bulb and switch"));
         QVERIFY2(!b.widget(WidgetId::cirplayim).visible && !b.widget(WidgetId::clb).visible,
                  "one circuit shows no step arrows");
         QVERIFY2(b.model.menus.optionsEnabled() && b.menu(MenuId::Add1).enabled &&
@@ -127,7 +128,7 @@ private slots:
         cirbt(d.bench);
         QCOMPARE(d.widget(WidgetId::cirplayim).visible, shown);
         QCOMPARE(d.widget(WidgetId::clb).visible, shown);
-        QCOMPARE(QString::fromStdString(d.widget(WidgetId::clb).caption),
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::clb).caption.english()),
                  "Circuit #" + QString::number(current));
     }
 
@@ -168,7 +169,7 @@ private slots:
         QCOMPARE(b.model.menus.cellsInParallel(), parallel);
         VOLTARO_COMPARE_NEAR(b.model.source.supplyVoltage, supply, kVolts);
         QCOMPARE(QString::fromStdString(b.widget(WidgetId::batteb).text), cellBox);
-        QCOMPARE(QString::fromStdString(b.menu(MenuId::Numser1).caption),
+        QCOMPARE(QString::fromStdString(b.menu(MenuId::Numser1).caption.english()),
                  "Number in &Series (" + QString::number(series) + ")");
     }
 
@@ -197,7 +198,7 @@ private slots:
                                "1 0 0 0 nan 1"));
         QCOMPARE(d.platform.errors.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(d.platform.errors[0]),
-                 QString::fromStdString(invalidRealMessage("nan")));
+                 QString::fromStdString(invalidRealMessage("nan").english()));
         const Workbench& b = d.bench;
         QVERIFY2(!b.model.menus.optionsEnabled(), "what was read before the error holds");
         QCOMPARE(b.marker(MarkerId::topsh).left, 300);
@@ -239,14 +240,15 @@ private slots:
         d.readCircuit(inChunk1(lessonFor(MenuId::combo1)->description()), "Parallel and Series");
         d.saveNewFile(kFile, {"Measure the current", "through each bulb."});
         d.loadFile(kFile);
-        QCOMPARE(d.explanation(),
+        QCOMPARE(d.explanation().english(),
                  (std::vector<std::string>{"Measure the current", "through each bulb."}));
         QVERIFY2(d.widget(WidgetId::yngb).visible, "\"Is this the right Circuit?\" is asked");
         widgetEvent(d.bench, WidgetId::ybt, WidgetEvent::Click);
         QCOMPARE(d.bench.circuits.count, 1);
         QVERIFY2(!d.widget(WidgetId::Savepl).visible && !d.widget(WidgetId::cirplayim).visible,
                  "one circuit, no step arrows, the panel closed");
-        QCOMPARE(QString::fromStdString(d.bench.ui.caption), QString("Circuits: circuits.cir"));
+        QCOMPARE(QString::fromStdString(d.bench.ui.caption.english()),
+                 QString("Circuits: circuits.cir"));
     }
 
     void threeCircuitsTwoAddedLoadAsASet() {
@@ -262,7 +264,8 @@ private slots:
         QCOMPARE(d.bench.circuits.count, 3);
         QVERIFY2(d.widget(WidgetId::cirplayim).visible && d.widget(WidgetId::clb).visible,
                  "the step arrows are shown");
-        QCOMPARE(QString::fromStdString(d.widget(WidgetId::clb).caption), QString("Circuit #1"));
+        QCOMPARE(QString::fromStdString(d.widget(WidgetId::clb).caption.english()),
+                 QString("Circuit #1"));
         QVERIFY2(d.bench.model.tables.record(1).isOpen(), "circuit 1 is on the board");
         d.bench.circuits.current = 3;
         cirbt(d.bench);
@@ -299,7 +302,7 @@ private slots:
         d.loadAndAccept(kFile);
         QCOMPARE(d.platform.errors.size(), std::size_t(1));
         QCOMPARE(d.platform.errors[0],
-                 invalidIntegerMessage("x") + "\nin circuit 1 of circuits.cir");
+                 invalidIntegerMessage("x").english() + "\nin circuit 1 of circuits.cir");
         QVERIFY2(d.widget(WidgetId::Savepl).visible && d.widget(WidgetId::yngb).visible,
                  "the reading stopped before the panel closed");
     }
@@ -330,7 +333,7 @@ private slots:
         resistrestbt(d.bench);
         d.loadFile(kFile);
         QCOMPARE(d.explanation().size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(d.explanation()[0]), expected);
+        QCOMPARE(QString::fromStdString(d.explanation()[0].english()), expected);
         widgetEvent(d.bench, WidgetId::ybt, WidgetEvent::Click);
         QCOMPARE(d.platform.messageCount(), std::size_t(0));
         QCOMPARE(d.bench.model.tables.record(113).kind, ElementKind::Bulb1);

@@ -1,5 +1,8 @@
+#include "app/dispatch.h"
+#include "bench/null_platform.h"
 #include "bench/operations.h"
 #include "bench/workbench.h"
+#include "support/scripted_platform.h"
 #include "support/test_runner.h"
 
 using namespace voltaro;
@@ -19,7 +22,7 @@ private slots:
         QCOMPARE(bench.results.totalResistance, 0.0);
         QCOMPARE(bench.results.totalCurrent, kOpenSideResistance);
         QCOMPARE(m.markers[MarkerId::cor4].tag, 326);
-        QCOMPARE(QString::fromStdString(bench.ui.caption), QStringLiteral("Voltaro"));
+        QCOMPARE(QString::fromStdString(bench.ui.caption.english()), QStringLiteral("Voltaro"));
         for (int slot : {1, 2, 109, 110, 325, 326})
             QVERIFY2(m.markers.slot(slot).visible,
                      qPrintable(QStringLiteral("slot marker %1 shown").arg(slot)));
@@ -36,6 +39,30 @@ private slots:
         QVERIFY(bench.model.tables.record(kCornerLinkSlot).isClosedConductor());
         QCOMPARE(bench.meter.leadSlot[1], kNoLeadSlot);
         QCOMPARE(bench.meter.leadPotential[2], kOpenSentinel);
+    }
+
+    // Without a platform put in, the workbench's own declines every question, shows nothing and
+    // holds no file; putting none back in returns to it.
+    void aWorkbenchAloneTalksToItsNullPlatform() {
+        Workbench bench;
+        test::ScriptedPlatform scripted;
+        bench.platform = &scripted;
+        bench.platform = nullptr;
+        Platform& platform = *bench.platform;
+        QVERIFY(dynamic_cast<NullPlatform*>(&platform));
+        QVERIFY(!platform.confirm(Text()));
+        QVERIFY(!platform.openFileName({}) && !platform.saveFileName({}));
+        QVERIFY(!platform.askName("Ann") && !platform.choosePrinter());
+        QVERIFY(platform.currentDirectory().empty());
+        QVERIFY(!platform.readFile("/pupil/set.cir"));
+        QVERIFY(platform.replaceFile("/pupil/set.cir", "x") && platform.appendFile("/x", "x"));
+        QVERIFY(platform.printPage({}));
+
+        startUp(bench);
+        bench.model.tables.record(1).kind = ElementKind::Resistor;
+        triggerMenu(bench, MenuId::Reset1);
+        QCOMPARE(bench.model.tables.record(1).kind, ElementKind::Resistor); // No to the question
+        QVERIFY2(scripted.messageCount() == 0, "the platform taken out hears nothing");
     }
 };
 

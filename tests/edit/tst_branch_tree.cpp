@@ -46,7 +46,7 @@ void chooseBranchElements(Workbench& bench, int side, int lane, int block, int b
 QStringList captionsOf(const Workbench& bench, MenuId popup) {
     QStringList captions;
     for (MenuId id : menuChildren(popup))
-        captions << QString::fromStdString(bench.menu(id).caption);
+        captions << QString::fromStdString(bench.menu(id).caption.english());
     return captions;
 }
 

@@ -18,7 +18,7 @@ QString offeredEntries(const Workbench& bench) {
     QStringList offered;
     for (MenuId id : menuChildren(MenuId::secondpu))
         if (bench.menu(id).visible && !isSeparator(id))
-            offered << QString::fromStdString(bench.menu(id).caption) +
+            offered << QString::fromStdString(bench.menu(id).caption.english()) +
                            (bench.menu(id).enabled ? QString() : QStringLiteral("(off)"));
     return offered.join(QLatin1Char(','));
 }
@@ -125,13 +125,13 @@ private slots:
         pressSlot(s.bench, a);
         triggerMenu(s.bench, MenuId::Open3);
         pressSlot(s.bench, a);
-        QCOMPARE(s.bench.menu(MenuId::Switch1).caption, std::string("Switch (Open)"));
+        QCOMPARE(s.bench.menu(MenuId::Switch1).caption.english(), std::string("Switch (Open)"));
         pressSlot(s.bench, b);
-        QCOMPARE(s.bench.menu(MenuId::Switch1).caption, std::string("Switch (Closed)"));
+        QCOMPARE(s.bench.menu(MenuId::Switch1).caption.english(), std::string("Switch (Closed)"));
         triggerMenu(s.bench, MenuId::Closed3);
         pressSlot(s.bench, a);
         QVERIFY2(s.bench.model.tables.record(a).isOpen(), "slot A is still open");
-        QCOMPARE(s.bench.menu(MenuId::Switch1).caption, std::string("Switch (Closed)"));
+        QCOMPARE(s.bench.menu(MenuId::Switch1).caption.english(), std::string("Switch (Closed)"));
         QCOMPARE(s.bench.menu(MenuId::Switch1).tag, 1);
     }
 
@@ -143,7 +143,8 @@ private slots:
             pressSlot(s.bench, 1);
             triggerMenu(s.bench, entry);
             pressSlot(s.bench, 1);
-            QCOMPARE(s.bench.menu(MenuId::Switch1).caption, std::string("Switch (Closed)"));
+            QCOMPARE(s.bench.menu(MenuId::Switch1).caption.english(),
+                     std::string("Switch (Closed)"));
         }
     }
 

@@ -19,7 +19,7 @@ QString text(const Workbench& bench, WidgetId id) {
 }
 
 QString caption(const Workbench& bench, WidgetId id) {
-    return QString::fromStdString(bench.widget(id).caption);
+    return QString::fromStdString(bench.widget(id).caption.english());
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 // A workbench far from the default: a lesson's caption and list, a break, a locked circuit,
 // the meter on, moved handles and an edited circuit.
 void leaveTheDefaults(Workbench& bench) {
-    bench.ui.caption = "Circuits: Series #1";
+    bench.ui.caption = Text::verbatim("Circuits: Series #1");
     bench.circuits.count = 3;
     bench.widget(WidgetId::cirplayim).visible = true;
     bench.widget(WidgetId::clb).visible = true;
@@ -57,7 +57,7 @@ private slots:
         leaveTheDefaults(s.bench);
         s.platform.confirmAnswers = {true};
         triggerMenu(s.bench, MenuId::Reset1);
-        QCOMPARE(s.bench.ui.caption, std::string("Voltaro"));
+        QCOMPARE(s.bench.ui.caption.english(), std::string("Voltaro"));
         QCOMPARE(s.bench.circuits.count, 1);
         QCOMPARE(s.bench.meter.breakCount, 0);
         QVERIFY2(s.bench.model.menus.meterOff(), "the meter is off");

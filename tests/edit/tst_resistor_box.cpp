@@ -136,7 +136,7 @@ private slots:
         const ElementRecord before = s.bench.model.tables.record(kSlot);
         typeAndConfirm(s.bench, text, enter);
         QCOMPARE(s.platform.errors.size(), std::size_t(1));
-        QCOMPARE(s.platform.errors.front(), invalidRealMessage(text.toStdString()));
+        QCOMPARE(s.platform.errors.front(), invalidRealMessage(text.toStdString()).english());
         QVERIFY2(test::sameElement(s.bench.model.tables.record(kSlot), before),
                  "the record is unchanged");
         QVERIFY2(s.bench.widget(WidgetId::rvgb).visible, "the box stays open");

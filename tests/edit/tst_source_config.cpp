@@ -34,7 +34,7 @@ void dragAt(Workbench& bench, int dx, int dy = 0) {
 }
 
 std::string caption(const Workbench& bench, MenuId id) {
-    return bench.menu(id).caption;
+    return bench.menu(id).caption.english();
 }
 
 } // namespace
@@ -172,7 +172,7 @@ private slots:
         s.bench.widget(WidgetId::batteb).text = text.toStdString();
         widgetEvent(s.bench, WidgetId::batteb, WidgetEvent::Enter);
         QCOMPARE(s.platform.errors.size(), std::size_t(1));
-        QCOMPARE(s.platform.errors.front(), invalidRealMessage(text.toStdString()));
+        QCOMPARE(s.platform.errors.front(), invalidRealMessage(text.toStdString()).english());
         QCOMPARE(s.bench.model.source.cellValue, 1.5);
         VOLTARO_COMPARE_NEAR(s.bench.model.source.supplyVoltage, 3.0, kVolts);
         QVERIFY2(s.bench.widget(WidgetId::battgb).visible, "the box stays open");

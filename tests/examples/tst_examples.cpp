@@ -51,7 +51,7 @@ struct LoadedExample : FileDesk {
         const std::string path = "/pupil/example.cir";
         platform.files[path] = bytes;
         loadFile(path);
-        explanationLines = explanation();
+        explanationLines = explanation().english();
         widgetEvent(bench, WidgetId::ybt, WidgetEvent::Click);
     }
 

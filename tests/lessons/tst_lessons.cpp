@@ -12,8 +12,8 @@ constexpr double kAmps = 1e-9;
 
 QStringList memoLines(const Workbench& bench) {
     QStringList lines;
-    for (const std::string& line : bench.widget(WidgetId::expmem).lines)
-        lines << QString::fromStdString(line);
+    for (const Text& line : bench.widget(WidgetId::expmem).lines)
+        lines << QString::fromStdString(line.english());
     return lines;
 }
 
@@ -64,7 +64,7 @@ private slots:
 
         QVERIFY2(b.widget(WidgetId::Savepl).visible && b.widget(WidgetId::Panel3).visible,
                  "the intro panel is up with its Ok button");
-        QCOMPARE(QString::fromStdString(b.widget(WidgetId::Savepl).caption),
+        QCOMPARE(QString::fromStdString(b.widget(WidgetId::Savepl).caption.english()),
                  QString(lesson.panelCaption));
         QCOMPARE(memoLines(b), lessonLines(lesson));
         QVERIFY2(b.widget(WidgetId::expmem).readOnly, "the explanation cannot be edited");
@@ -79,7 +79,8 @@ private slots:
         const QList<int> placed = {b.marker(MarkerId::topsh).left, b.marker(MarkerId::topsh).top,
                                    b.marker(MarkerId::botsh).left, b.marker(MarkerId::botsh).top};
         QCOMPARE(placed, handles);
-        QCOMPARE(QString::fromStdString(b.ui.caption), "Circuits: " + QString(lesson.setName));
+        QCOMPARE(QString::fromStdString(b.ui.caption.english()),
+                 "Circuits: " + QString(lesson.setName));
         QCOMPARE(b.circuits.count, 1);
         QVERIFY2(!b.widget(WidgetId::cirplayim).visible && !b.widget(WidgetId::clb).visible,
                  "one circuit has no step arrows");

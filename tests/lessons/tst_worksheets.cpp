@@ -117,7 +117,7 @@ private slots:
         LessonDesk d;
         Workbench& b = d.bench;
         triggerMenu(b, MenuId::Series11);
-        QCOMPARE(QString::fromStdString(b.widget(WidgetId::Savepl).caption),
+        QCOMPARE(QString::fromStdString(b.widget(WidgetId::Savepl).caption.english()),
                  QString("Circuit Intro"));
         QCOMPARE(int(b.widget(WidgetId::expmem).lines.size()), 3);
         d.arrows.clear();
@@ -126,8 +126,9 @@ private slots:
         QCOMPARE(b.circuits.count, 4);
         QVERIFY2(b.widget(WidgetId::cirplayim).visible && b.widget(WidgetId::clb).visible,
                  "four circuits show the step arrows");
-        QCOMPARE(QString::fromStdString(b.widget(WidgetId::clb).caption), QString("Circuit #1"));
-        QCOMPARE(QString::fromStdString(b.ui.caption),
+        QCOMPARE(QString::fromStdString(b.widget(WidgetId::clb).caption.english()),
+                 QString("Circuit #1"));
+        QCOMPARE(QString::fromStdString(b.ui.caption.english()),
                  "Circuits: " + QString(worksheetFor(MenuId::Series11)->setName));
         QCOMPARE(arrowColours(d.arrows), QString("gray gray red red"));
         QCOMPARE(circuitInWords(b.model.tables), freshCircuit(MenuId::Series11, 1));
@@ -159,7 +160,7 @@ private slots:
         QVERIFY2(b.model.tables.record(1).isOpen(), "the pupil's edit: an open switch on top");
         clickArrowsAt(b, x);
         QCOMPARE(b.circuits.current, expected);
-        QCOMPARE(QString::fromStdString(b.widget(WidgetId::clb).caption),
+        QCOMPARE(QString::fromStdString(b.widget(WidgetId::clb).caption.english()),
                  QString("Circuit #%1").arg(expected));
         QCOMPARE(circuitInWords(b.model.tables), freshCircuit(MenuId::Series11, expected));
     }

@@ -132,9 +132,9 @@ private slots:
         const std::vector<std::string> lines(
             static_cast<std::size_t>(lineCount),
             std::string(static_cast<std::size_t>(lineLength), 'x'));
-        const std::vector<std::string> shown = shownExplanation(views(lines));
+        const std::vector<Text> shown = shownExplanation(views(lines));
         QCOMPARE(int(shown.size()), shownLines);
-        QCOMPARE(QString::fromStdString(shown.back()), last);
+        QCOMPARE(QString::fromStdString(shown.back().english()), last);
     }
 
     void composesTheFileTexts() {
@@ -178,14 +178,14 @@ private slots:
         QFETCH(QStringList, chunks);
         CircuitList list;
         list.current = 3;
-        list.setName = "Kept";
+        list.setName = Text::verbatim("Kept");
         const std::vector<std::string> owned = toLines(lines);
         const CircuitLoad load = loadCircuits(list, views(owned), 0);
         QCOMPARE(load.count, count);
         QCOMPARE(list.count, count);
         QVERIFY(!load.truncated);
         QCOMPARE(list.current, 1);
-        QCOMPARE(QString::fromStdString(list.setName), QString("Kept"));
+        QCOMPARE(QString::fromStdString(list.setName.english()), QString("Kept"));
         for (int k = 0; k < chunks.size(); ++k)
             QCOMPARE(QString::fromStdString(list.chunk(circuit, k + 1)), chunks[k]);
     }

@@ -79,7 +79,7 @@ class DescriptionReaderTest : public QObject {
 private slots:
     void readsTheWorkedExample() {
         const DescriptionReading r = readDescription(kOneLight);
-        QVERIFY2(r.complete(), r.error ? r.error->message.c_str() : "");
+        QVERIFY2(r.complete(), r.error ? r.error->reason.english().c_str() : "");
         QCOMPARE(*r.optionsFlag, 1);
         QCOMPARE(r.handles, (std::vector<int>{259, 56, 259, 256}));
         QCOMPARE(*r.sourceKind, 2);
@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, kinds);
         const DescriptionReading r =
             readDescription(lessonFor(static_cast<MenuId>(entry))->description());
-        QVERIFY2(r.complete(), r.error ? r.error->message.c_str() : "");
+        QVERIFY2(r.complete(), r.error ? r.error->reason.english().c_str() : "");
         QString read;
         for (int v : r.handles)
             read += (read.isEmpty() ? "" : " ") + QString::number(v);
@@ -141,7 +141,8 @@ private slots:
     void readsEveryBuiltinCircuit() {
         for (const NamedCircuit& c : builtinCircuits()) {
             const DescriptionReading r = readDescription(c.chunks);
-            QVERIFY2(r.complete(), (c.name + ": " + (r.error ? r.error->message : "")).c_str());
+            QVERIFY2(r.complete(),
+                     (c.name + ": " + (r.error ? r.error->reason.english() : "")).c_str());
             QVERIFY2(readingDifference(r, readDescription(joinedChunks(c.chunks))).empty(),
                      (c.name + " reads as its joined chunks").c_str());
         }
@@ -211,13 +212,13 @@ private slots:
             return QString::fromStdString(s);
         };
         const auto integerError = [](const char* t) {
-            return QString::fromStdString(invalidIntegerMessage(t));
+            return QString::fromStdString(invalidIntegerMessage(t).english());
         };
         const auto realError = [](const char* t) {
-            return QString::fromStdString(invalidRealMessage(t));
+            return QString::fromStdString(invalidRealMessage(t).english());
         };
         const auto countError = [](const char* t) {
-            return QString::fromStdString(invalidCountMessage(t));
+            return QString::fromStdString(invalidCountMessage(t).english());
         };
         QTest::newRow("empty") << ""
                                << "" << integerError("") << 0 << 0;
@@ -256,8 +257,8 @@ private slots:
         QFETCH(int, branchesRead);
         const DescriptionReading r = readDescription(description.toStdString());
         QVERIFY2(r.error.has_value(), "the reading stops with an error");
-        QCOMPARE(QString::fromStdString(r.error->token), token);
-        QCOMPARE(QString::fromStdString(r.error->message), message);
+        QCOMPARE(QString::fromStdString(r.failedToken), token);
+        QCOMPARE(QString::fromStdString(r.error->reason.english()), message);
         QCOMPARE(static_cast<int>(r.laneCounts.size()), lanesRead);
         QCOMPARE(static_cast<int>(r.branches.size()), branchesRead);
     }
@@ -266,7 +267,7 @@ private slots:
         const DescriptionReading r =
             readDescription("1 259 56 259 256 2 1.5 2 1 4 0 1 1 0 0 1 0 0 1 0 0 1 0 0 "
                             "1 2 -1 1 7.00 1 0 0 0 0 0 0 0 0 0 0 0 *");
-        QVERIFY2(r.complete(), r.error ? r.error->message.c_str() : "");
+        QVERIFY2(r.complete(), r.error ? r.error->reason.english().c_str() : "");
         const ElementReading& e = r.branches[0].elements.at(0);
         QVERIFY2(e.switchFlag == 0 && e.openFlag == 0 && e.wireFlag == 1,
                  "2 and -1 read as 0, 1 as 1");

@@ -36,7 +36,7 @@ private slots:
         QVERIFY(!menus[MenuId::Join1].enabled);
         QVERIFY(!menus[MenuId::N04].visible && !menus[MenuId::N07].visible);
         QVERIFY(!menus[MenuId::Meter21].visible);
-        QCOMPARE(QString::fromStdString(menus[MenuId::NumPar1].caption),
+        QCOMPARE(QString::fromStdString(menus[MenuId::NumPar1].caption.english()),
                  QStringLiteral("Number of Parallel (1)"));
     }
 
@@ -86,24 +86,24 @@ private slots:
                 }
     }
 
-    void laneLabelsBySide_data() {
+    void laneCaptionsBySide_data() {
         QTest::addColumn<int>("side");
         QTest::addColumn<int>("k");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("top 1") << 1 << 1 << "Top Parallel (";
-        QTest::newRow("top 3") << 1 << 3 << "Bottom Parallel (";
-        QTest::newRow("right 1") << 2 << 1 << "Left Parallel (";
-        QTest::newRow("right 2") << 2 << 2 << "Middle Parallel (";
-        QTest::newRow("right 3") << 2 << 3 << "Right Parallel (";
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("top 1") << 1 << 1 << "Top Parallel (2)";
+        QTest::newRow("top 3") << 1 << 3 << "Bottom Parallel (2)";
+        QTest::newRow("right 1") << 2 << 1 << "Left Parallel (2)";
+        QTest::newRow("right 2") << 2 << 2 << "Middle Parallel (2)";
+        QTest::newRow("right 3") << 2 << 3 << "Right Parallel (2)";
         QTest::newRow("hidden") << 3 << 1 << "";
-        QTest::newRow("bottom 2") << 4 << 2 << "Middle Parallel (";
+        QTest::newRow("bottom 2") << 4 << 2 << "Middle Parallel (2)";
         QTest::newRow("outside") << 5 << 1 << "";
     }
-    void laneLabelsBySide() {
+    void laneCaptionsBySide() {
         QFETCH(int, side);
         QFETCH(int, k);
-        QFETCH(QString, label);
-        QCOMPARE(QString::fromStdString(laneLabel(side, k)), label);
+        QFETCH(QString, caption);
+        QCOMPARE(QString::fromStdString(laneCaption(side, k, 2).english()), caption);
     }
 };
 

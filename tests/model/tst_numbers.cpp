@@ -131,13 +131,13 @@ private slots:
     }
 
     void namesTheRefusedText() {
-        QCOMPARE(QString::fromStdString(invalidRealMessage("abc")),
+        QCOMPARE(QString::fromStdString(invalidRealMessage("abc").english()),
                  QStringLiteral("'abc' is not a valid floating point value"));
-        QCOMPARE(QString::fromStdString(invalidIntegerMessage("x")),
+        QCOMPARE(QString::fromStdString(invalidIntegerMessage("x").english()),
                  QStringLiteral("'x' is not a valid integer value"));
         // A long text is cut after 40 characters, never inside a character of several bytes.
         const std::string euros = std::string(39, 'x') + "\u20ac\u20ac";
-        QCOMPARE(QString::fromStdString(invalidRealMessage(std::string(100000, '7'))),
+        QCOMPARE(QString::fromStdString(invalidRealMessage(std::string(100000, '7')).english()),
                  "'" + QString(40, '7') + QChar(0x2026) + "' is not a valid floating point value");
         QCOMPARE(QString::fromStdString(quoteInMessage(euros)),
                  "'" + QString(39, 'x') + QChar(0x2026) + "'");

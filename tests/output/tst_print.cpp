@@ -43,7 +43,7 @@ private slots:
 
         QCOMPARE(page.texts.size(), std::size_t(name.isEmpty() ? 0 : 1));
         if (!name.isEmpty()) {
-            QCOMPARE(page.texts[0].text, "Printed for " + name.toStdString());
+            QCOMPARE(page.texts[0].text.english(), "Printed for " + name.toStdString());
             QCOMPARE(page.texts[0].x, 0);
             QCOMPARE(page.texts[0].y, 150);
         }
@@ -94,7 +94,7 @@ private slots:
                                                  : std::vector<std::string>{});
         if (printed) {
             const PrintedPage& page = s.platform.printedPages[0];
-            QCOMPARE(page.texts.at(0).text, std::string("Printed for Ann"));
+            QCOMPARE(page.texts.at(0).text.english(), std::string("Printed for Ann"));
             QVERIFY2(page.image, "the board is printed");
             QCOMPARE(RecordingCanvas::differenceFromPattern(page.image->picture, 0, 0),
                      std::string());

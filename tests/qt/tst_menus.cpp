@@ -33,7 +33,7 @@ private slots:
         const MenuEntry& entry = w.bench().menu(id);
         QCOMPARE(action->isSeparator(), isSeparator(id));
         QCOMPARE(action->text(),
-                 isSeparator(id) ? QString() : QString::fromStdString(entry.caption));
+                 isSeparator(id) ? QString() : QString::fromStdString(entry.caption.english()));
         QCOMPARE(action->isVisible(), entry.visible);
         if (entry.visible) // Qt counts a hidden action as disabled
             QCOMPARE(action->isEnabled(), entry.enabled);
@@ -116,7 +116,7 @@ private slots:
 
     void captionFollowsTheWorkbench() {
         WindowDriver w;
-        w.bench().ui.caption = "Circuits: Series #1";
+        w.bench().ui.caption = Text::verbatim("Circuits: Series #1");
         w.platform.confirmAnswers = {true};
         w.choose("Reset1");
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Voltaro"));

@@ -56,32 +56,32 @@ private slots:
         QTemporaryDir dir;
         QtPlatform platform(nullptr);
         const std::string path = dir.filePath(QStringLiteral("set.cir")).toStdString();
-        QVERIFY(platform.replaceFile(path, "first\n").ok);
-        QVERIFY(platform.replaceFile(path, "START CIRCUIT DATA\n").ok);
-        QVERIFY(platform.appendFile(path, "\n1 2 *\n").ok);
-        const ReadResult read = platform.readFile(path);
-        QVERIFY2(read.ok, read.error.c_str());
-        QCOMPARE(read.bytes, std::string("START CIRCUIT DATA\n\n1 2 *\n"));
+        QVERIFY(!platform.replaceFile(path, "first\n"));
+        QVERIFY(!platform.replaceFile(path, "START CIRCUIT DATA\n"));
+        QVERIFY(!platform.appendFile(path, "\n1 2 *\n"));
+        const Outcome<std::string> read = platform.readFile(path);
+        QVERIFY2(read, read ? "" : read.failure().reason.english().c_str());
+        QCOMPARE(*read, std::string("START CIRCUIT DATA\n\n1 2 *\n"));
     }
 
     void failuresGiveTheReasonAndKeepTheOldOne() {
         QTemporaryDir dir;
         QtPlatform platform(nullptr);
         const QString missingDir = dir.filePath(QStringLiteral("none/set.cir"));
-        const FileResult replaced = platform.replaceFile(missingDir.toStdString(), "x");
-        QVERIFY2(!replaced.ok, "no file in a folder that does not exist");
-        QCOMPARE(replaced.error, std::string("No such file or directory"));
-        QVERIFY(!platform.appendFile(missingDir.toStdString(), "x").ok);
+        const std::optional<Failure> replaced = platform.replaceFile(missingDir.toStdString(), "x");
+        QVERIFY2(replaced, "no file in a folder that does not exist");
+        QCOMPARE(replaced->reason.english(), std::string("No such file or directory"));
+        QVERIFY(platform.appendFile(missingDir.toStdString(), "x"));
         const QString missingFile = dir.filePath(QStringLiteral("new.cir"));
-        QVERIFY2(!platform.appendFile(missingFile.toStdString(), "x").ok,
+        QVERIFY2(platform.appendFile(missingFile.toStdString(), "x"),
                  "appending does not create a file");
         QVERIFY(!QFileInfo::exists(missingFile));
-        QVERIFY(!platform.readFile(missingDir.toStdString()).ok);
+        QVERIFY(!platform.readFile(missingDir.toStdString()));
 
         // A folder in the way of the file: the replace fails and the folder stays.
         const QString blocked = dir.filePath(QStringLiteral("blocked"));
         QVERIFY(QDir().mkpath(blocked));
-        QVERIFY(!platform.replaceFile(blocked.toStdString(), "x").ok);
+        QVERIFY(platform.replaceFile(blocked.toStdString(), "x"));
         QVERIFY(QFileInfo(blocked).isDir());
     }
 
@@ -90,9 +90,10 @@ private slots:
         if (!QFileInfo::exists(QStringLiteral("/dev/full")))
             QSKIP("no /dev/full here");
         QtPlatform platform(nullptr);
-        for (const FileResult& result : {platform.replaceFile("/dev/full", "1\r\n *\r\n"),
-                                         platform.appendFile("/dev/full", "1\r\n *\r\n")})
-            QCOMPARE(result.error, std::string("No space left on device"));
+        for (const std::optional<Failure>& result :
+             {platform.replaceFile("/dev/full", "1\r\n *\r\n"),
+              platform.appendFile("/dev/full", "1\r\n *\r\n")})
+            QCOMPARE(result.value().reason.english(), std::string("No space left on device"));
         QVERIFY2(!QFileInfo(QStringLiteral("/dev/full")).isFile(), "the device is still there");
     }
 
@@ -108,14 +109,14 @@ private slots:
         QtPlatform platform(nullptr);
         const std::string set = disk.path(QStringLiteral("set.cir")).toStdString();
         const std::string circuit = std::string(8000, '1') + "\r\n *\r\n";
-        const FileResult results[] = {
+        const std::optional<Failure> results[] = {
             platform.replaceFile(set, circuit),
             platform.appendFile(set, circuit),
             platform.replaceFile(disk.path(QStringLiteral("new.cir")).toStdString(), circuit),
         };
-        for (const FileResult& result : results)
-            QCOMPARE(result.error, std::string("No space left on device"));
-        QCOMPARE(QByteArray::fromStdString(platform.readFile(set).bytes), old);
+        for (const std::optional<Failure>& result : results)
+            QCOMPARE(result.value().reason.english(), std::string("No space left on device"));
+        QCOMPARE(QByteArray::fromStdString(*platform.readFile(set)), old);
         QCOMPARE(disk.files(), (QStringList{QStringLiteral("fill"), QStringLiteral("set.cir")}));
     }
     void nameDialogHasNoTitleBarButtonsAndEscapeCancels() {

@@ -18,8 +18,9 @@ private slots:
         WindowDriver w;
         Widget& panel = w.bench().widget(WidgetId::Savepl);
         panel.visible = true;
-        panel.caption = "Save";
-        w.bench().widget(WidgetId::expmem).lines = {"first line", "second line"};
+        panel.caption = Text::verbatim("Save");
+        w.bench().widget(WidgetId::expmem).lines =
+            std::vector<std::string>{"first line", "second line"};
         w.window.mirror();
 
         auto* box = w.window.findChild<QGroupBox*>(QStringLiteral("Savepl"));
@@ -31,7 +32,8 @@ private slots:
         QCOMPARE(memo->toPlainText(), QStringLiteral("first line\nsecond line"));
         memo->moveCursor(QTextCursor::End);
         QTest::keyClicks(memo, QStringLiteral("!"));
-        QCOMPARE(w.bench().widget(WidgetId::expmem).lines.back(), std::string("second line!"));
+        QCOMPARE(w.bench().widget(WidgetId::expmem).lines.back().english(),
+                 std::string("second line!"));
 
         // The text is copied onto the memo only when it changed: an update keeps the selection.
         memo->selectAll();

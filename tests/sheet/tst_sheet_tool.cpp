@@ -155,7 +155,8 @@ private slots:
         QCOMPARE(first.value("elements").toArray().size(), 4);
         const QJsonObject second = run.circuits().at(1).toObject();
         QCOMPARE(second.keys(), QStringList({"error", "number"}));
-        QCOMPARE(second.value("error").toString().toStdString(), invalidRealMessage("five"));
+        QCOMPARE(second.value("error").toString().toStdString(),
+                 invalidRealMessage("five").english());
         QCOMPARE(run.json().value("explanation").toArray(), QJsonArray({"A test file"}));
     }
 

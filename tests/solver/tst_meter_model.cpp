@@ -125,8 +125,10 @@ private slots:
         QFETCH(QString, voltageLabel);
         QFETCH(QString, currentLabel);
         QFETCH(double, currentFullScale);
-        QCOMPARE(QString::fromUtf8(meterRange(MeterMode::Voltage, range).label), voltageLabel);
-        QCOMPARE(QString::fromUtf8(meterRange(MeterMode::Current, range).label), currentLabel);
+        QCOMPARE(QString::fromUtf8(meterRange(MeterMode::Voltage, range).label.english),
+                 voltageLabel);
+        QCOMPARE(QString::fromUtf8(meterRange(MeterMode::Current, range).label.english),
+                 currentLabel);
         QCOMPARE(meterRange(MeterMode::Current, range).fullScale, currentFullScale);
     }
 

@@ -93,8 +93,8 @@ std::string readingDifference(const DescriptionReading& a, const DescriptionRead
         if (std::string d = branchDifference(a.branches[i], b.branches[i]); !d.empty())
             return "branch " + std::to_string(i + 1) + ": " + d;
     if (a.error.has_value() != b.error.has_value())
-        return a.error ? "only the first failed: " + a.error->message
-                       : "only the second failed: " + b.error->message;
+        return a.error ? "only the first failed: " + a.error->reason.english()
+                       : "only the second failed: " + b.error->reason.english();
     return "";
 }
 

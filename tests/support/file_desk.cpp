@@ -34,7 +34,7 @@ void FileDesk::readCircuit(const CircuitChunks& chunks, const std::string& setNa
     bench.circuits.chunks[1] = chunks;
     bench.circuits.count = 1;
     bench.circuits.current = 1;
-    bench.circuits.setName = setName;
+    bench.circuits.setName = Text::verbatim(setName);
     cirbt(bench);
 }
 

@@ -4,6 +4,11 @@ namespace voltaro::test {
 
 namespace {
 
+// A reason given as the system would word it.
+Failure failed(const std::string& reason) {
+    return {Text::verbatim(reason)};
+}
+
 template <typename T> std::optional<T> takeFront(std::deque<std::optional<T>>& queue) {
     if (queue.empty())
         return std::nullopt;
@@ -14,8 +19,8 @@ template <typename T> std::optional<T> takeFront(std::deque<std::optional<T>>& q
 
 } // namespace
 
-bool ScriptedPlatform::confirm(const std::string& text) {
-    confirmations.push_back(text);
+bool ScriptedPlatform::confirm(const Text& text) {
+    confirmations.push_back(text.english());
     if (confirmAnswers.empty())
         return false;
     const bool answer = confirmAnswers.front();
@@ -23,16 +28,16 @@ bool ScriptedPlatform::confirm(const std::string& text) {
     return answer;
 }
 
-void ScriptedPlatform::warning(const std::string& text) {
-    warnings.push_back(text);
+void ScriptedPlatform::warning(const Text& text) {
+    warnings.push_back(text.english());
 }
 
-void ScriptedPlatform::error(const std::string& text) {
-    errors.push_back(text);
+void ScriptedPlatform::error(const Text& text) {
+    errors.push_back(text.english());
 }
 
-void ScriptedPlatform::showAbout(const std::string& text) {
-    abouts.push_back(text);
+void ScriptedPlatform::showAbout(const Text& text) {
+    abouts.push_back(text.english());
 }
 
 std::optional<std::string> ScriptedPlatform::openFileName(const FileDialogOptions& options) {
@@ -49,30 +54,32 @@ std::string ScriptedPlatform::currentDirectory() {
     return workingDirectory;
 }
 
-ReadResult ScriptedPlatform::readFile(const std::string& path) {
+Outcome<std::string> ScriptedPlatform::readFile(const std::string& path) {
     if (auto it = unreadable.find(path); it != unreadable.end())
-        return {false, {}, it->second};
+        return failed(it->second);
     auto it = files.find(path);
     if (it == files.end())
-        return {false, {}, "No such file or directory"};
-    return {true, it->second, {}};
+        return failed("No such file or directory");
+    return it->second;
 }
 
-FileResult ScriptedPlatform::replaceFile(const std::string& path, const std::string& bytes) {
+std::optional<Failure> ScriptedPlatform::replaceFile(const std::string& path,
+                                                     const std::string& bytes) {
     // A replacement that fails leaves the old file whole, as an atomic replace does.
     if (auto it = failWrites.find(path); it != failWrites.end())
-        return {false, it->second};
+        return failed(it->second);
     files[path] = bytes;
-    return {};
+    return std::nullopt;
 }
 
-FileResult ScriptedPlatform::appendFile(const std::string& path, const std::string& bytes) {
+std::optional<Failure> ScriptedPlatform::appendFile(const std::string& path,
+                                                    const std::string& bytes) {
     if (!files.count(path))
-        return {false, "No such file or directory"};
+        return failed("No such file or directory");
     if (auto it = failWrites.find(path); it != failWrites.end())
-        return {false, it->second};
+        return failed(it->second);
     files[path] += bytes;
-    return {};
+    return std::nullopt;
 }
 
 void ScriptedPlatform::copyToClipboard(const Picture& picture) {
@@ -89,11 +96,11 @@ std::optional<int> ScriptedPlatform::choosePrinter() {
     return takeFront(printerAnswers);
 }
 
-FileResult ScriptedPlatform::printPage(const PrintedPage& page) {
+std::optional<Failure> ScriptedPlatform::printPage(const PrintedPage& page) {
     if (printFailure)
-        return {false, *printFailure};
+        return failed(*printFailure);
     printedPages.push_back(page);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace voltaro::test

@@ -24,7 +24,7 @@ public:
     std::deque<std::optional<int>> printerAnswers;
     std::string workingDirectory = "/pupil";
 
-    // What the program said, in order.
+    // What the program said, in order, in English.
     std::vector<std::string> confirmations;
     std::vector<std::string> warnings;
     std::vector<std::string> errors;
@@ -43,20 +43,20 @@ public:
     std::map<std::string, std::string> unreadable;
     std::map<std::string, std::string> failWrites;
 
-    bool confirm(const std::string& text) override;
-    void warning(const std::string& text) override;
-    void error(const std::string& text) override;
-    void showAbout(const std::string& text) override;
+    bool confirm(const Text& text) override;
+    void warning(const Text& text) override;
+    void error(const Text& text) override;
+    void showAbout(const Text& text) override;
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
-    ReadResult readFile(const std::string& path) override;
-    FileResult replaceFile(const std::string& path, const std::string& bytes) override;
-    FileResult appendFile(const std::string& path, const std::string& bytes) override;
+    Outcome<std::string> readFile(const std::string& path) override;
+    std::optional<Failure> replaceFile(const std::string& path, const std::string& bytes) override;
+    std::optional<Failure> appendFile(const std::string& path, const std::string& bytes) override;
     void copyToClipboard(const Picture& picture) override;
     std::optional<std::string> askName(const std::string& name) override;
     std::optional<int> choosePrinter() override;
-    FileResult printPage(const PrintedPage& page) override;
+    std::optional<Failure> printPage(const PrintedPage& page) override;
 
     // Every message box shown, of any kind.
     std::size_t messageCount() const {

@@ -48,13 +48,11 @@ CircuitAnswer readCircuitAnswer(const CircuitSet& set, int number, QImage* board
     }
     CircuitAnswer answer;
     answer.number = number;
-    const std::optional<std::string> error = readCircuitAfterStartUp(bench, set.list, number);
+    answer.error = readCircuitAfterStartUp(bench, set.list, number);
     if (canvas)
         canvas->finish();
-    if (error) {
-        answer.error = QString::fromStdString(*error);
+    if (answer.error)
         return answer;
-    }
     answer.supplyVoltage = bench.model.source.supplyVoltage;
     answer.totalResistance = bench.results.totalResistance;
     answer.totalCurrent = bench.results.totalCurrent;

@@ -2,6 +2,7 @@
 
 #include "circuit_set.h"
 #include "model/circuit_tables.h"
+#include "model/failure.h"
 
 #include <QImage>
 #include <QString>
@@ -23,10 +24,10 @@ struct ElementAnswer {
     double power() const { return record.voltage * record.current; }
 };
 
-// One circuit of a set, read and solved, or the message of the description that failed.
+// One circuit of a set, read and solved, or the failure of its description.
 struct CircuitAnswer {
     int number = 0;
-    std::optional<QString> error;
+    std::optional<Failure> error;
     double supplyVoltage = 0.0;
     double totalResistance = 0.0;
     double totalCurrent = 0.0;

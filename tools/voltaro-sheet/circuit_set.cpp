@@ -4,8 +4,10 @@
 #include "bench/workbench.h"
 #include "lessons/builtin_circuits.h"
 #include "model/circuit_file.h"
+#include "model/model_texts.h"
 #include "model/text_lines.h"
 #include "qt/file_io.h"
+#include "tool_failure.h"
 
 #include <QFileInfo>
 
@@ -22,28 +24,26 @@ template <typename Lines> QStringList toQStringList(const Lines& lines) {
 }
 
 SetOpening failed(const QString& error, ExitStatus status) {
-    return {std::nullopt, error, status};
+    return {toolFailure(error), status};
 }
 
 } // namespace
 
 SetOpening openFileSet(const QString& path) {
-    ReadResult read = readWholeFile(path);
-    if (!read.ok)
-        return failed("cannot read " + path + ": " + QString::fromStdString(read.error),
-                      kFileFailed);
-    const std::string text = decodeFileText(std::move(read.bytes));
+    Outcome<std::string> read = readWholeFile(path);
+    if (!read)
+        return failed("cannot read " + path + ": " + words(read.failure()), kFileFailed);
+    const std::string text = decodeFileText(std::move(*read));
     const LineViews lines = splitLines(text);
     const FileExplanation explanation = readExplanation(lines);
     if (!explanation.proper)
-        return failed(path + QStringLiteral(": ") + QString::fromLatin1(kNotProperFileMessage),
-                      kFileFailed);
+        return failed(path + QStringLiteral(": ") + words({kNotProperFileMessage}), kFileFailed);
     CircuitSet set;
     set.source = path;
     set.title = QFileInfo(path).fileName();
     set.explanation = toQStringList(explanation.lines);
     set.truncated = loadCircuits(set.list, lines, explanation.dataStart).truncated;
-    return {std::move(set), {}, kAllRead};
+    return {std::move(set), kAllRead};
 }
 
 SetOpening openBuiltinSet(const QString& name) {
@@ -57,10 +57,10 @@ SetOpening openBuiltinSet(const QString& name) {
     triggerMenu(bench, *entry);
     CircuitSet set;
     set.source = name;
-    set.title = QString::fromStdString(bench.circuits.setName);
-    set.explanation = toQStringList(bench.widget(WidgetId::expmem).lines);
+    set.title = QString::fromStdString(bench.circuits.setName.english());
+    set.explanation = toQStringList(bench.widget(WidgetId::expmem).lines.english());
     set.list = bench.circuits;
-    return {std::move(set), {}, kAllRead};
+    return {std::move(set), kAllRead};
 }
 
 QStringList builtinNames() {

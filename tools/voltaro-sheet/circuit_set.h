@@ -2,6 +2,7 @@
 
 #include "exit_status.h"
 #include "model/circuit_list.h"
+#include "model/failure.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,10 +23,9 @@ struct CircuitSet {
     bool truncated = false; // the file holds more circuits than the list
 };
 
-// A set, or why there is none and the exit status that goes with it.
+// A set, or why there is none, and the exit status that goes with it.
 struct SetOpening {
-    std::optional<CircuitSet> set;
-    QString error;
+    Outcome<CircuitSet> set;
     ExitStatus status = kAllRead;
 };
 

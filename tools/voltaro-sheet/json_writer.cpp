@@ -1,5 +1,7 @@
 #include "json_writer.h"
 
+#include "tool_failure.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,7 +40,7 @@ QJsonObject elementJson(const ElementAnswer& e) {
 
 QJsonObject circuitJson(const CircuitAnswer& c) {
     if (c.error)
-        return {{"number", c.number}, {"error", *c.error}};
+        return {{"number", c.number}, {"error", words(*c.error)}};
     QJsonArray elements;
     for (const ElementAnswer& e : c.elements)
         elements.append(elementJson(e));

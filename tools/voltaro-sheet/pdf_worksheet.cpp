@@ -1,6 +1,7 @@
 #include "pdf_worksheet.h"
 
 #include "qt/file_io.h"
+#include "tool_failure.h"
 #include "view/point.h"
 
 #include <QPageLayout>
@@ -106,7 +107,7 @@ int PdfWorksheet::drawLines(int y, const QStringList& lines) {
 }
 
 void PdfWorksheet::drawUnreadable(int y, const CircuitAnswer& circuit) {
-    drawLines(y, {QStringLiteral("This circuit could not be read: ") + *circuit.error});
+    drawLines(y, {QStringLiteral("This circuit could not be read: ") + words(*circuit.error)});
 }
 
 int PdfWorksheet::drawExplanation(int y) {
@@ -191,11 +192,10 @@ void PdfWorksheet::addCircuit(const CircuitAnswer& circuit, const QImage& board)
         addAnswerPage(circuit);
 }
 
-QString PdfWorksheet::finish() {
+std::optional<Failure> PdfWorksheet::finish() {
     if (!m_painter.end())
-        return QStringLiteral("the document could not be finished");
-    const FileResult written = replaceFileContents(m_path, m_bytes.data());
-    return written.ok ? QString() : QString::fromStdString(written.error);
+        return toolFailure(QStringLiteral("the document could not be finished"));
+    return replaceFileContents(m_path, m_bytes.data());
 }
 
 } // namespace voltaro::sheet

@@ -21,8 +21,8 @@ public:
     PdfWorksheet(const QString& path, const CircuitSet& set, bool answers);
 
     void addCircuit(const CircuitAnswer& circuit, const QImage& board);
-    // Ends the document and writes the file: the reason it could not, or an empty text.
-    QString finish();
+    // Ends the document and writes the file, or says why it could not.
+    std::optional<Failure> finish();
 
 private:
     void beginPage();

@@ -1,6 +1,7 @@
 #include "png_export.h"
 
 #include "qt/file_io.h"
+#include "tool_failure.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,18 +12,17 @@ QString boardPngPath(const QString& folder, int number) {
     return QDir(folder).filePath(QStringLiteral("circuit-%1.png").arg(number));
 }
 
-QString writeBoardPng(const QString& folder, int number, const QImage& board) {
+std::optional<Failure> writeBoardPng(const QString& folder, int number, const QImage& board) {
     if (!QDir().mkpath(folder))
-        return "cannot make the folder " + folder;
+        return toolFailure("cannot make the folder " + folder);
     const QString path = boardPngPath(folder, number);
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     if (!board.save(&bytes, "PNG"))
-        return "cannot make the picture " + path;
-    const FileResult written = replaceFileContents(path, bytes.data());
-    if (!written.ok)
-        return "cannot write " + path + ": " + QString::fromStdString(written.error);
-    return {};
+        return toolFailure("cannot make the picture " + path);
+    if (const std::optional<Failure> failure = replaceFileContents(path, bytes.data()))
+        return toolFailure("cannot write " + path + ": " + words(*failure));
+    return std::nullopt;
 }
 
 } // namespace voltaro::sheet

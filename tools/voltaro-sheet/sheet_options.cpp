@@ -1,5 +1,7 @@
 #include "sheet_options.h"
 
+#include "tool_failure.h"
+
 #include <QCommandLineParser>
 
 namespace voltaro::sheet {
@@ -68,28 +70,30 @@ std::optional<int> circuitNumber(const QString& text) {
     return n;
 }
 
-// The first problem with the combination of options given, or an empty text.
-QString combinationError(const SheetParser& p) {
+// The first problem with the combination of options given, or nothing.
+std::optional<Failure> combinationError(const SheetParser& p) {
     const QCommandLineParser& parser = p.parser;
     for (const QString& name : parser.optionNames())
         if (parser.values(name).size() > 1)
-            return "--" + name + " is given more than once";
+            return toolFailure("--" + name + " is given more than once");
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(p.list))
         return parser.optionNames().size() == 1 && files.isEmpty()
-                   ? QString()
-                   : QStringLiteral("--list-builtin takes nothing else");
+                   ? std::nullopt
+                   : std::optional(
+                         toolFailure(QStringLiteral("--list-builtin takes nothing else")));
     if (p.countSet({&p.json, &p.csv, &p.text}) > 1)
-        return QStringLiteral("choose one of --json, --csv and --text");
+        return toolFailure(QStringLiteral("choose one of --json, --csv and --text"));
     if (parser.isSet(p.answers) && !parser.isSet(p.pdf))
-        return QStringLiteral("--answers belongs to --pdf");
+        return toolFailure(QStringLiteral("--answers belongs to --pdf"));
     if (parser.isSet(p.circuit) && !circuitNumber(parser.value(p.circuit)))
-        return "--circuit needs a circuit number from 1, not \"" + parser.value(p.circuit) + "\"";
+        return toolFailure("--circuit needs a circuit number from 1, not \"" +
+                           parser.value(p.circuit) + "\"");
     if (files.size() > 1)
-        return QStringLiteral("one FILE.cir at a time");
+        return toolFailure(QStringLiteral("one FILE.cir at a time"));
     if (files.isEmpty() == !parser.isSet(p.builtin))
-        return QStringLiteral("give either a FILE.cir or --builtin NAME");
-    return {};
+        return toolFailure(QStringLiteral("give either a FILE.cir or --builtin NAME"));
+    return std::nullopt;
 }
 
 SheetOptions optionsOf(const SheetParser& p) {
@@ -125,9 +129,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                                : ParsedCommandLine::Action::Version;
         return parsed;
     }
-    const QString error = combinationError(p);
-    if (!error.isEmpty())
-        return usageError(error);
+    if (const std::optional<Failure> failure = combinationError(p))
+        return usageError(words(*failure));
     parsed.options = optionsOf(p);
     return parsed;
 }

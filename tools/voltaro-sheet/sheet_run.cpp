@@ -6,6 +6,7 @@
 #include "pdf_worksheet.h"
 #include "png_export.h"
 #include "table_writers.h"
+#include "tool_failure.h"
 
 #include <memory>
 
@@ -40,7 +41,7 @@ void reportErrorsBeside(const AnswerKey& key, KeyFormat format, QTextStream& err
         return;
     for (const CircuitAnswer& c : key.circuits)
         if (c.error)
-            err << kName << "circuit " << c.number << ": " << *c.error << '\n';
+            err << kName << "circuit " << c.number << ": " << words(*c.error) << '\n';
 }
 
 // Every circuit of the set, or the one asked for.
@@ -64,16 +65,17 @@ ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream
         key.circuits.push_back(readCircuitAnswer(key.set, number, pictures ? &board : nullptr));
         const CircuitAnswer& answer = key.circuits.back();
         if (!options.pngFolder.isEmpty() && !answer.error) {
-            const QString error = writeBoardPng(options.pngFolder, number, board);
-            if (!error.isEmpty())
-                return fail(err, error, kFileFailed);
+            if (const std::optional<Failure> failure =
+                    writeBoardPng(options.pngFolder, number, board))
+                return fail(err, words(*failure), kFileFailed);
         }
         if (pdf)
             pdf->addCircuit(answer, board);
     }
     if (pdf)
-        if (const QString error = pdf->finish(); !error.isEmpty())
-            return fail(err, "cannot write " + options.pdfFile + ": " + error, kFileFailed);
+        if (const std::optional<Failure> failure = pdf->finish())
+            return fail(err, "cannot write " + options.pdfFile + ": " + words(*failure),
+                        kFileFailed);
     return kAllRead;
 }
 
@@ -95,11 +97,10 @@ ExitStatus runSheet(const SheetOptions& options, QFile& out, QTextStream& err) {
     const SetOpening opening =
         options.builtin.isEmpty() ? openFileSet(options.file) : openBuiltinSet(options.builtin);
     if (!opening.set)
-        return fail(err, opening.error, opening.status);
+        return fail(err, words(opening.set.failure()), opening.status);
     const CircuitSet& set = *opening.set;
     if (set.truncated)
-        err << kName << set.source << ": " << QString::fromStdString(tooManyCircuitsMessage())
-            << '\n';
+        err << kName << set.source << ": " << words({tooManyCircuitsMessage()}) << '\n';
     if (options.circuit && *options.circuit > set.list.count)
         return fail(err,
                     QStringLiteral("--circuit %1: %2 holds %3 circuits")

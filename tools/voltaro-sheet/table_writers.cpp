@@ -1,6 +1,7 @@
 #include "table_writers.h"
 
 #include "model/numbers.h"
+#include "tool_failure.h"
 
 #include <QStringList>
 
@@ -91,7 +92,7 @@ QString answerKeyText(const AnswerKey& key) {
         if (!text.isEmpty())
             text += QLatin1Char('\n');
         if (c.error) {
-            text += QStringLiteral("Circuit %1: error: %2\n").arg(c.number).arg(*c.error);
+            text += QStringLiteral("Circuit %1: error: %2\n").arg(c.number).arg(words(*c.error));
             continue;
         }
         text += totalsLine(c);

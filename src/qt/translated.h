@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/text.h"
+
+#include <QString>
+
+namespace voltaro {
+
+// A text of the workbench as the window shows it: each phrase through the translators installed
+// in the application (QCoreApplication::translate, under the phrase's context), then filled in.
+// Without a translator for a phrase it reads in English.
+QString translated(const Text& text);
+
+} // namespace voltaro
