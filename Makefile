@@ -12,6 +12,7 @@ FUZZ_SMOKE_RUNS ?= 20000
 test_deps = test
 bench_deps = bench
 check-clipboard_deps = clipboard
+translations_deps = translations
 package_deps = package
 check-package_deps = package
 screenshots_deps = screenshots
@@ -28,7 +29,8 @@ werror_goals = test test-sanitize fuzz-smoke
 WERROR ?= $(if $(filter $(werror_goals),$(MAKECMDGOALS)),ON)
 werror_flag = $(if $(WERROR),-DVOLTARO_WERROR=$(WERROR))
 
-.PHONY: all deps configure build run test bench check-clipboard package check-package screenshots \
+.PHONY: all deps configure build run test bench check-clipboard translations package check-package \
+	screenshots \
 	fuzz-build fuzz fuzz-smoke test-sanitize clean
 
 all: build
@@ -55,6 +57,10 @@ check-clipboard: build
 
 bench: build
 	$(BUILD)/bin/voltaro_bench
+
+# The translation template build/translations/voltaro.ts: every text the user sees, by context.
+translations: build
+	@cmake --build $(BUILD) --target translations
 
 # The .deb of the program, its companion tool, desktop files and examples, in $(BUILD).
 package: build
