@@ -10,10 +10,10 @@ struct Rgb {
     std::uint8_t g = 0;
     std::uint8_t b = 0;
 
-    friend constexpr bool operator==(Rgb a, Rgb b) {
-        return a.r == b.r && a.g == b.g && a.b == b.b;
+    friend constexpr bool operator==(Rgb lhs, Rgb rhs) {
+        return lhs.r == rhs.r && lhs.g == rhs.g && lhs.b == rhs.b;
     }
-    friend constexpr bool operator!=(Rgb a, Rgb b) { return !(a == b); }
+    friend constexpr bool operator!=(Rgb lhs, Rgb rhs) { return !(lhs == rhs); }
 };
 
 namespace Colour {

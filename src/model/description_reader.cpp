@@ -35,9 +35,9 @@ private:
     }
 
     // Runs a token reader over the rest of the buffer and moves past what it consumed.
-    template <typename T> Token<T> next(Token<T> (*read)(std::string_view&)) {
+    template <typename T> Token<T> next(Token<T> (*readToken)(std::string_view&)) {
         std::string_view rest = std::string_view(m_buffer).substr(m_at);
-        Token<T> token = read(rest);
+        Token<T> token = readToken(rest);
         m_at = m_buffer.size() - rest.size();
         return token;
     }

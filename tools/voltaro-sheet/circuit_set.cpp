@@ -32,7 +32,9 @@ SetOpening failed(const QString& error, ExitStatus status) {
 SetOpening openFileSet(const QString& path) {
     Outcome<std::string> read = readWholeFile(path);
     if (!read)
-        return failed("cannot read " + path + ": " + words(read.failure()), kFileFailed);
+        return failed(QStringLiteral("cannot read ") + path + QStringLiteral(": ") +
+                          words(read.failure()),
+                      kFileFailed);
     const std::string text = decodeFileText(std::move(*read));
     const LineViews lines = splitLines(text);
     const FileExplanation explanation = readExplanation(lines);
@@ -49,8 +51,8 @@ SetOpening openFileSet(const QString& path) {
 SetOpening openBuiltinSet(const QString& name) {
     const std::optional<MenuId> entry = builtinByName(name.toStdString());
     if (!entry)
-        return failed("no lesson or worksheet is called \"" + name +
-                          "\"; --list-builtin shows the names",
+        return failed(QStringLiteral("no lesson or worksheet is called \"") + name +
+                          QStringLiteral("\"; --list-builtin shows the names"),
                       kUsageError);
     // The menu entry's own handler fills the list and the intro panel, as a click on it does.
     Workbench bench;

@@ -19,37 +19,37 @@ QJsonValue number(double value) {
 QJsonObject elementJson(const ElementAnswer& e) {
     const ElementRecord& r = e.record;
     return {
-        {"slot", e.slot},
-        {"side", e.at.side},
-        {"lane", e.at.lane},
-        {"block", e.at.block},
-        {"branch", e.at.branch},
-        {"position", e.at.position},
-        {"code", r.kind},
-        {"switch", r.switchFlag != 0},
-        {"open", r.openFlag != 0},
-        {"wire", r.wireFlag != 0},
-        {"label", QString::fromStdString(e.label)},
-        {"resistance", number(r.resistance)},
-        {"voltage", number(r.voltage)},
-        {"current", number(r.current)},
-        {"power", number(e.power())},
-        {"brightness", e.brightness},
+        {QStringLiteral("slot"), e.slot},
+        {QStringLiteral("side"), e.at.side},
+        {QStringLiteral("lane"), e.at.lane},
+        {QStringLiteral("block"), e.at.block},
+        {QStringLiteral("branch"), e.at.branch},
+        {QStringLiteral("position"), e.at.position},
+        {QStringLiteral("code"), r.kind},
+        {QStringLiteral("switch"), r.switchFlag != 0},
+        {QStringLiteral("open"), r.openFlag != 0},
+        {QStringLiteral("wire"), r.wireFlag != 0},
+        {QStringLiteral("label"), QString::fromStdString(e.label)},
+        {QStringLiteral("resistance"), number(r.resistance)},
+        {QStringLiteral("voltage"), number(r.voltage)},
+        {QStringLiteral("current"), number(r.current)},
+        {QStringLiteral("power"), number(e.power())},
+        {QStringLiteral("brightness"), e.brightness},
     };
 }
 
 QJsonObject circuitJson(const CircuitAnswer& c) {
     if (c.error)
-        return {{"number", c.number}, {"error", words(*c.error)}};
+        return {{QStringLiteral("number"), c.number}, {QStringLiteral("error"), words(*c.error)}};
     QJsonArray elements;
     for (const ElementAnswer& e : c.elements)
         elements.append(elementJson(e));
     return {
-        {"number", c.number},
-        {"supply_voltage", number(c.supplyVoltage)},
-        {"total_resistance", number(c.totalResistance)},
-        {"total_current", number(c.totalCurrent)},
-        {"elements", elements},
+        {QStringLiteral("number"), c.number},
+        {QStringLiteral("supply_voltage"), number(c.supplyVoltage)},
+        {QStringLiteral("total_resistance"), number(c.totalResistance)},
+        {QStringLiteral("total_current"), number(c.totalCurrent)},
+        {QStringLiteral("elements"), elements},
     };
 }
 
@@ -60,9 +60,9 @@ QByteArray answerKeyJson(const AnswerKey& key) {
     for (const CircuitAnswer& c : key.circuits)
         circuits.append(circuitJson(c));
     const QJsonObject root{
-        {"source", key.set.source},
-        {"explanation", QJsonArray::fromStringList(key.set.explanation)},
-        {"circuits", circuits},
+        {QStringLiteral("source"), key.set.source},
+        {QStringLiteral("explanation"), QJsonArray::fromStringList(key.set.explanation)},
+        {QStringLiteral("circuits"), circuits},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

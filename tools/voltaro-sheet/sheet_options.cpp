@@ -25,24 +25,39 @@ const char* const kDescription =
 // The parser with every option of the tool.
 struct SheetParser {
     QCommandLineParser parser;
-    QCommandLineOption json{"json", "Write the answer key as JSON (the default)."};
-    QCommandLineOption csv{"csv", "Write the answer key as CSV, one row per element."};
-    QCommandLineOption text{"text", "Write the answer key as an aligned table."};
-    QCommandLineOption png{"png", "Write the board of each circuit as DIR/circuit-N.png.", "DIR"};
-    QCommandLineOption pdf{"pdf", "Write a printable worksheet, one page per circuit.", "FILE"};
-    QCommandLineOption answers{"answers", "With --pdf: an answer page after each circuit."};
-    QCommandLineOption circuit{"circuit", "Only circuit N of the file (1 is the first).", "N"};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Write the answer key as JSON (the default).")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           QStringLiteral("Write the answer key as CSV, one row per element.")};
+    QCommandLineOption text{QStringLiteral("text"),
+                            QStringLiteral("Write the answer key as an aligned table.")};
+    QCommandLineOption png{QStringLiteral("png"),
+                           QStringLiteral("Write the board of each circuit as DIR/circuit-N.png."),
+                           QStringLiteral("DIR")};
+    QCommandLineOption pdf{QStringLiteral("pdf"),
+                           QStringLiteral("Write a printable worksheet, one page per circuit."),
+                           QStringLiteral("FILE")};
+    QCommandLineOption answers{QStringLiteral("answers"),
+                               QStringLiteral("With --pdf: an answer page after each circuit.")};
+    QCommandLineOption circuit{QStringLiteral("circuit"),
+                               QStringLiteral("Only circuit N of the file (1 is the first)."),
+                               QStringLiteral("N")};
     QCommandLineOption builtin{
-        "builtin", "A lesson or worksheet by its menu caption, such as \"Series #1\".", "NAME"};
-    QCommandLineOption list{"list-builtin", "List the names --builtin takes, one a line."};
-    QCommandLineOption help{{"h", "help"}, "Show this help."};
-    QCommandLineOption version{"version", "Show the version."};
+        QStringLiteral("builtin"),
+        QStringLiteral("A lesson or worksheet by its menu caption, such as \"Series #1\"."),
+        QStringLiteral("NAME")};
+    QCommandLineOption list{QStringLiteral("list-builtin"),
+                            QStringLiteral("List the names --builtin takes, one a line.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help.")};
+    QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Show the version.")};
 
     SheetParser() {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
         parser.addOptions(
             {json, csv, text, png, pdf, answers, circuit, builtin, list, help, version});
-        parser.addPositionalArgument("FILE.cir", "The circuit file to read.");
+        parser.addPositionalArgument(QStringLiteral("FILE.cir"),
+                                     QStringLiteral("The circuit file to read."));
     }
 
     // The number of the options given that are among `options`.
@@ -75,7 +90,8 @@ std::optional<Failure> combinationError(const SheetParser& p) {
     const QCommandLineParser& parser = p.parser;
     for (const QString& name : parser.optionNames())
         if (parser.values(name).size() > 1)
-            return toolFailure("--" + name + " is given more than once");
+            return toolFailure(QStringLiteral("--") + name +
+                               QStringLiteral(" is given more than once"));
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(p.list))
         return parser.optionNames().size() == 1 && files.isEmpty()
@@ -87,8 +103,8 @@ std::optional<Failure> combinationError(const SheetParser& p) {
     if (parser.isSet(p.answers) && !parser.isSet(p.pdf))
         return toolFailure(QStringLiteral("--answers belongs to --pdf"));
     if (parser.isSet(p.circuit) && !circuitNumber(parser.value(p.circuit)))
-        return toolFailure("--circuit needs a circuit number from 1, not \"" +
-                           parser.value(p.circuit) + "\"");
+        return toolFailure(QStringLiteral("--circuit needs a circuit number from 1, not \"") +
+                           parser.value(p.circuit) + QStringLiteral("\""));
     if (files.size() > 1)
         return toolFailure(QStringLiteral("one FILE.cir at a time"));
     if (files.isEmpty() == !parser.isSet(p.builtin))

@@ -74,14 +74,17 @@ ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream
     }
     if (pdf)
         if (const std::optional<Failure> failure = pdf->finish())
-            return fail(err, "cannot write " + options.pdfFile + ": " + words(*failure),
+            return fail(err,
+                        QStringLiteral("cannot write ") + options.pdfFile + QStringLiteral(": ") +
+                            words(*failure),
                         kFileFailed);
     return kAllRead;
 }
 
 ExitStatus writeKey(QFile& out, const QByteArray& bytes, QTextStream& err) {
     if (!writeAll(out, bytes))
-        return fail(err, "cannot write the answer key: " + out.errorString(), kFileFailed);
+        return fail(err, QStringLiteral("cannot write the answer key: ") + out.errorString(),
+                    kFileFailed);
     return kAllRead;
 }
 

@@ -12,9 +12,10 @@ namespace voltaro::sheet {
 
 namespace {
 
-const QStringList kElementColumns = {
-    "slot", "side", "lane",  "block",      "branch",  "position", "code",  "switch",
-    "open", "wire", "label", "resistance", "voltage", "current",  "power", "brightness"};
+const QStringList kElementColumns =
+    QStringLiteral("slot side lane block branch position code switch open wire label resistance "
+                   "voltage current power brightness")
+        .split(QLatin1Char(' '));
 
 // A number in its shortest form that reads back to the same double; `missing` when it is not
 // a finite number.
@@ -78,7 +79,7 @@ QString totalsLine(const CircuitAnswer& c) {
 } // namespace
 
 QString answerKeyCsv(const AnswerKey& key) {
-    QString csv = QStringLiteral("circuit,") + kElementColumns.join(QLatin1Char(',')) + '\n';
+    QString csv = QStringLiteral("circuit,") + kElementColumns.join(QLatin1Char(',')) + u'\n';
     for (const CircuitAnswer& c : key.circuits)
         for (const ElementAnswer& e : c.elements)
             csv += QString::number(c.number) + QLatin1Char(',') +

@@ -11,7 +11,8 @@ const QString kNoValue = QStringLiteral("-");
 } // namespace
 
 QStringList worksheetHeader() {
-    return {"Label", "Kind", "Voltage (V)", "Current (A)", "Brightness"};
+    return {QStringLiteral("Label"), QStringLiteral("Kind"), QStringLiteral("Voltage (V)"),
+            QStringLiteral("Current (A)"), QStringLiteral("Brightness")};
 }
 
 QString readableNumber(double value) {
