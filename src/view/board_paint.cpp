@@ -11,29 +11,13 @@ Point anchorOf(const Marker& m) {
     return {m.anchorX(), m.anchorY()};
 }
 
-// Both ends of the battery to the top and bottom side, the top side's end to the right side,
-// the right side's end to the bottom side.
-void drawLoopWires(Canvas& canvas, const Model& model) {
-    const Markers& markers = model.markers;
-    const int negativeTop = markers[MarkerId::battneg].top;
-    const int series = model.menus.cellsInSeries();
-    const Point p1 = anchorOf(markers[MarkerId::p1]);
-    const Point p2 = anchorOf(markers[MarkerId::p2]);
-    const Point p4 = anchorOf(markers[MarkerId::p4]);
-    const int topLength = model.layout.sideLength[kTopSide];
-    const int rightLength = model.layout.sideLength[kRightSide];
-    canvas.polyline({{30, batteryTopRailY(negativeTop, series) + 10}, {30, p1.y}, p1});
-    canvas.polyline({{30, batteryBottomRailY(negativeTop, series)}, {30, p4.y}, {50, p4.y}});
-    canvas.polyline({{p1.x + topLength, p1.y}, {p2.x, p1.y}, p2});
-    canvas.polyline({{p2.x, p2.y + rightLength}, {p2.x, p4.y}, p4});
-}
-
 void drawSource(Canvas& canvas, const Model& model) {
     const Menus& menus = model.menus;
-    if (menus.sourceKind() == SourceKind::Cells)
+    const ShownSource source = shownSource(menus);
+    if (source == ShownSource::Cells)
         drawCells(canvas, model.markers[MarkerId::battneg].top, menus.cellsInSeries(),
                   menus.cellsInParallel());
-    else if (menus.sourceKind() == SourceKind::Variable && menus.optionsEnabled())
+    else if (source == ShownSource::VariableSupply)
         drawVariableSupply(canvas, model.markers, model.source.supplyVoltage);
 }
 
@@ -62,6 +46,21 @@ void drawBreakMark(Canvas& canvas, const Model& model, const MeterState& meter) 
 
 } // namespace
 
+LoopWires loopWires(const Model& model) {
+    const Markers& markers = model.markers;
+    const int negativeTop = markers[MarkerId::battneg].top;
+    const int series = model.menus.cellsInSeries();
+    const Point p1 = anchorOf(markers[MarkerId::p1]);
+    const Point p2 = anchorOf(markers[MarkerId::p2]);
+    const Point p4 = anchorOf(markers[MarkerId::p4]);
+    const int topLength = model.layout.sideLength[kTopSide];
+    const int rightLength = model.layout.sideLength[kRightSide];
+    return {{{30, batteryTopRailY(negativeTop, series) + 10}, {30, p1.y}, p1},
+            {{30, batteryBottomRailY(negativeTop, series)}, {30, p4.y}, {50, p4.y}},
+            {{p1.x + topLength, p1.y}, {p2.x, p1.y}, p2},
+            {{p2.x, p2.y + rightLength}, {p2.x, p4.y}, p4}};
+}
+
 int branchSpacing(const Menus& menus) {
     return menus[MenuId::reisitor1].checked ? 35 : 45;
 }
@@ -75,7 +74,10 @@ void paintCircuit(Model& model, Canvas& canvas) {
 
     canvas.setPenColour(Colour::Red);
     drawSource(canvas, model);
-    drawLoopWires(canvas, model);
+    const LoopWires wires = loopWires(model);
+    for (const auto* wire :
+         {&wires.batteryToTop, &wires.batteryToBottom, &wires.topToRight, &wires.rightToBottom})
+        canvas.polyline(*wire);
 
     const Menus& menus = model.menus;
     SidePaintOptions options;

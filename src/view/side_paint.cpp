@@ -52,9 +52,9 @@ void paintBranch(Model& model, const SideFrame& frame, const BlockPlace& bp, int
         model.markers.slot(slotNumber(bp.side, bp.lane, bp.block, branch, node))
             .moveAnchorTo(anchor.x, anchor.y);
     }
-    const Point railEnd = bp.start + (longest * pitch + kMarkerInset) * frame.along;
+    const Point railEnd = bp.start + branchRailLength(longest, pitch) * frame.along;
     canvas.polyline({bp.start, bp.start + across, railEnd + across, railEnd,
-                     bp.start + (longest * pitch + kBlockMargin) * frame.along});
+                     bp.start + blockLength(longest, pitch) * frame.along});
 
     for (int position = 1; position <= elements; ++position) {
         const int slot = slotNumber(bp.side, bp.lane, bp.block, branch, position);
@@ -91,17 +91,14 @@ void paintLane(Model& model, const SideFrame& frame, int side, int lane, int off
         if (block == 1)
             canvas.polyline({frame.origin, frame.origin + offsetAcross, bp.start});
         if (block == blocks) {
-            const Point end = bp.start + (bp.longest * pitch + kBlockMargin) * frame.along;
-            Point from = end - offsetAcross;
-            if (side == kRightSide)
-                from = from + kLeadIn * frame.along;
-            canvas.line(from, end);
+            const Point end = bp.start + blockLength(bp.longest, pitch) * frame.along;
+            canvas.line(laneReturnPoint(frame, side, end, offset), end);
         }
         int counted = 0;
         for (int branch = 1; branch <= kBranches; ++branch)
             if (model.tables.elementsInUse(side, lane, block, branch) > 0)
                 paintBranch(model, frame, bp, branch, ++counted, options, counters, canvas);
-        alongDistance += bp.longest * pitch + kBlockMargin;
+        alongDistance += blockLength(bp.longest, pitch);
     }
 }
 
@@ -148,6 +145,19 @@ int elementPitch(int sideLength, int blocks, int laneLength) {
     if (laneLength == 0)
         return 0;
     return (sideLength - kBlockMargin * blocks) / laneLength;
+}
+
+int branchRailLength(int longest, int pitch) {
+    return longest * pitch + kMarkerInset;
+}
+
+int blockLength(int longest, int pitch) {
+    return longest * pitch + kBlockMargin;
+}
+
+Point laneReturnPoint(const SideFrame& frame, int side, Point laneEnd, int offset) {
+    const Point beside = laneEnd - offset * frame.across;
+    return side == kRightSide ? beside + kLeadIn * frame.along : beside;
 }
 
 void paintSide(Model& model, int side, const SidePaintOptions& options, LabelCounters& counters,

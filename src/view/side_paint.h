@@ -31,6 +31,15 @@ std::array<int, kLanes + 1> laneOffsets(const CircuitTables& tables, const Layou
 // 0 for a lane without element places.
 int elementPitch(int sideLength, int blocks, int laneLength);
 
+// Along a block from its start, for its longest branch and its lane's pitch: where its branches
+// come back to the lane's line, and where it ends (the next block's start).
+int branchRailLength(int longest, int pitch);
+int blockLength(int longest, int pitch);
+
+// Where a lane's lead-out leaves the side line to meet the lane's end `laneEnd`: beside it on
+// the side line, 10 pixels further along on the right side.
+Point laneReturnPoint(const SideFrame& frame, int side, Point laneEnd, int offset);
+
 struct SidePaintOptions {
     int spacing = 45;     // between neighbouring branches, and between lanes
     bool meterOff = true; // branch markers are shown only while the meter is off

@@ -13,6 +13,16 @@ constexpr int kCellPitch = 20;
 
 } // namespace
 
+ShownSource shownSource(const Menus& menus) {
+    if (menus.sourceKind() == SourceKind::Cells)
+        return ShownSource::Cells;
+    return menus.optionsEnabled() ? ShownSource::VariableSupply : ShownSource::Nothing;
+}
+
+int cellColumnX(int column) {
+    return kLeftEdgeX + kColumnPitch * (column - 1);
+}
+
 int batteryTopRailY(int negativeTop, int series) {
     return negativeTop + 52 - 15 * series;
 }
@@ -25,7 +35,7 @@ void drawCells(Canvas& canvas, int negativeTop, int series, int parallel) {
     const int top = batteryTopRailY(negativeTop, series);
     const int bottom = batteryBottomRailY(negativeTop, series);
     for (int column = 1; column <= parallel; ++column) {
-        const int x = kLeftEdgeX + kColumnPitch * (column - 1);
+        const int x = cellColumnX(column);
         canvas.polyline({{kLeftEdgeX, top}, {x, top}, {x, top + 10}});
         canvas.polyline({{kLeftEdgeX, bottom + 10}, {x, bottom + 10}, {x, bottom}});
         for (int cell = 1; cell <= series; ++cell) {
