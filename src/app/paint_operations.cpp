@@ -3,6 +3,7 @@
 #include "edit/meter_probes.h"
 #include "view/board_paint.h"
 #include "view/canvas.h"
+#include "view/current_paths.h"
 #include "view/geometry.h"
 
 namespace voltaro {
@@ -25,6 +26,17 @@ void refreshMeter(Workbench& bench) {
         bench.ui.currentSlot = bench.meter.breakSlot;
         meterbt(bench);
     }
+}
+
+// The current's dots start again from the last solve, over the markers where the paint put them;
+// the paths that stay keep their dots. None while "Show C&urrent" is off.
+void restartCurrentDots(Workbench& bench) {
+    const Menus& menus = bench.model.menus;
+    if (!menus.showCurrent()) {
+        bench.flow.paths.clear();
+        return;
+    }
+    restartFlow(bench.flow, currentPaths(bench.model, bench.results), menus.electronFlow());
 }
 
 } // namespace
@@ -51,6 +63,7 @@ void placeRbt(Workbench& bench) {
     keepMeterOnItsPoints(bench);
     paintMeterWires(bench.model, bench.meter, board);
     refreshMeter(bench);
+    restartCurrentDots(bench);
 }
 
 } // namespace voltaro

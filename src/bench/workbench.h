@@ -10,6 +10,7 @@
 #include "model/widgets.h"
 #include "solver/meter_state.h"
 #include "solver/results.h"
+#include "view/current_flow.h"
 
 #include <optional>
 #include <string>
@@ -71,6 +72,7 @@ struct Workbench {
     Interaction ui;
     FileDialogs files;
     OutputState output;
+    CurrentFlow flow; // the current's dots, while "Show C&urrent" is checked
 
     Canvas* canvas = nullptr;      // the board picture; not owned
     Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned

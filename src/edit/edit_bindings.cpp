@@ -30,6 +30,8 @@ std::vector<MenuBinding> buildMenuBindings() {
         {M::ShowResistance1, ShowResistance1Click},
         {M::Labelloads1, ShowResistance1Click},
         {M::ShowBright1, ShowResistance1Click},
+        {M::ShowCurrent1, ShowResistance1Click},
+        {M::ElectronFlow1, ShowResistance1Click},
     };
     bindEntriesOf(bindings, M::Bulb1, Add1Click);
     bindEntriesOf(bindings, M::firstParallel01, N03Click);

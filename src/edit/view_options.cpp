@@ -13,4 +13,12 @@ void ShowResistance1Click(Workbench& bench, MenuId entry) {
     placeRbt(bench);
 }
 
+bool currentDotsMove(const Workbench& bench) {
+    return bench.model.menus.showCurrent() && !bench.flow.paths.empty();
+}
+
+void advanceCurrentDots(Workbench& bench, double seconds) {
+    advanceFlow(bench.flow, seconds);
+}
+
 } // namespace voltaro

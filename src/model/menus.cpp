@@ -63,6 +63,8 @@ const MenuDesign kDesign[] = {
     {M::ShowResistance1,  "ShowResistance1",  M::Options1,     "Show Resistance",  0, true,  false, true,  true,  "", false},
     {M::Labelloads1,      "Labelloads1",      M::Options1,     "Label loads",      0, true,  false, true,  true,  "", false},
     {M::ShowBright1,      "ShowBright1",      M::Options1,     "Show Brightness",  0, true,  true,  true,  true,  "", false},
+    {M::ShowCurrent1,     "ShowCurrent1",     M::Options1,     "Show C&urrent",    0, true,  false, true,  true,  "", false},
+    {M::ElectronFlow1,    "ElectronFlow1",    M::Options1,     "&Electron Flow",   0, true,  false, true,  true,  "", false},
     {M::Measure1,         "Measure1",         kTop,            "&Meter",           0, false, false, true,  true,  "", false},
     {M::On1,              "On1",              M::Measure1,     "On",               0, true,  false, true,  true,  "", false},
     {M::None1,            "None1",            M::Measure1,     "&Off",             0, true,  true,  false, true,  "", false},

@@ -66,7 +66,9 @@ enum class MenuId {
     ShowResistance1,
     Labelloads1,
     ShowBright1,
-    Measure1, // "&Meter"
+    ShowCurrent1,  // "Show C&urrent": the current's dots over the board
+    ElectronFlow1, // the dots move the way electrons do, from the negative terminal round
+    Measure1,      // "&Meter"
     On1,
     None1,    // hidden; the check mark of one of these three is the meter's mode
     Voltage1, // hidden
@@ -196,6 +198,8 @@ struct Menus {
     bool showResistance() const { return (*this)[MenuId::ShowResistance1].checked; }
     bool labelLoads() const { return (*this)[MenuId::Labelloads1].checked; }
     bool showBrightness() const { return (*this)[MenuId::ShowBright1].checked; }
+    bool showCurrent() const { return (*this)[MenuId::ShowCurrent1].checked; }
+    bool electronFlow() const { return (*this)[MenuId::ElectronFlow1].checked; }
     bool meterOff() const { return (*this)[MenuId::None1].checked; }
     bool voltageMode() const { return (*this)[MenuId::Voltage1].checked; }
     bool currentMode() const { return (*this)[MenuId::current1].checked; }

@@ -8,10 +8,12 @@ TestClass describePaintLayoutTest();
 TestClass describePaintLabelTest();
 TestClass describeQtCanvasTest();
 TestClass describeMarkerHitTest();
+TestClass describeCurrentFlowTest();
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {describeGeometryTest(), describeGlyphTest(),
                                           describePaintLayoutTest(), describePaintLabelTest(),
-                                          describeQtCanvasTest(), describeMarkerHitTest()});
+                                          describeQtCanvasTest(), describeMarkerHitTest(),
+                                          describeCurrentFlowTest()});
 }
