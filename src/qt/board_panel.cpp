@@ -1,10 +1,12 @@
 #include "qt/board_panel.h"
 
 #include "model/markers.h"
+#include "qt/dot_overlay.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_colours.h"
 #include "view/point.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace voltaro {
@@ -46,6 +48,8 @@ BoardPanel::BoardPanel(QWidget* parent)
     // The board takes the keyboard focus on a click and by Tab, so the window's shortcuts act on
     // it, not on a box.
     setFocusPolicy(Qt::StrongFocus);
+    // Every paint covers what it repaints, so nothing below the panel is painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_picture.fill(Qt::white);
     m_canvas = std::make_unique<QtCanvas>(m_picture);
 }
@@ -56,12 +60,22 @@ Canvas& BoardPanel::canvas() {
     return *m_canvas;
 }
 
-void BoardPanel::paintEvent(QPaintEvent*) {
+void BoardPanel::updateCurrentDots() {
+    if (m_flow)
+        update(currentDotsBounds(*m_flow));
+}
+
+void BoardPanel::paintEvent(QPaintEvent* event) {
     m_canvas->finish();
     QPainter p(this);
-    p.fillRect(rect(), toQColor(Colour::PanelBrown));
-    drawLoweredBevel(p, rect(), 3);
+    // A repaint within the picture (a frame of the current's dots) leaves the panel's frame be.
+    if (!QRect(QPoint(kPictureLeft, kPictureTop), m_picture.size()).contains(event->rect())) {
+        p.fillRect(rect(), toQColor(Colour::PanelBrown));
+        drawLoweredBevel(p, rect(), 3);
+    }
     p.drawImage(kPictureLeft, kPictureTop, m_picture);
+    if (m_flow)
+        drawCurrentDots(p, *m_flow);
     if (!m_markers)
         return;
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -11,6 +11,7 @@ namespace voltaro {
 
 class Canvas;
 class QtCanvas;
+struct CurrentFlow;
 struct Marker;
 struct Markers;
 
@@ -37,6 +38,10 @@ public:
     Canvas& canvas();
     // The markers to draw over the picture; not owned.
     void showMarkers(const Markers* markers) { m_markers = markers; }
+    // The current's dots to draw between the picture and the markers; not owned.
+    void showCurrentDots(const CurrentFlow* flow) { m_flow = flow; }
+    // Repaints the picture where the dots lie, after they moved.
+    void updateCurrentDots();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,6 +50,7 @@ private:
     QImage m_picture;
     std::unique_ptr<QtCanvas> m_canvas;
     const Markers* m_markers = nullptr;
+    const CurrentFlow* m_flow = nullptr;
 };
 
 } // namespace voltaro

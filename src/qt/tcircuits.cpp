@@ -2,9 +2,11 @@
 
 #include "app/dispatch.h"
 #include "bench/operations.h"
+#include "edit/view_options.h"
 #include "lessons/step_arrows.h"
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"
+#include "qt/current_animation.h"
 #include "qt/menu_mirror.h"
 #include "qt/meter_panel.h"
 #include "qt/picture_widget.h"
@@ -68,6 +70,11 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_bench.canvas = &m_panel->canvas();
     connectStepArrows();
     m_panel->showMarkers(&m_bench.model.markers);
+    m_panel->showCurrentDots(&m_bench.flow);
+    m_currentDots = new CurrentAnimation(this, [this](double seconds) {
+        advanceCurrentDots(m_bench, seconds);
+        m_panel->updateCurrentDots();
+    });
     startUp(m_bench);
     mirror();
     // A box or dialog opened in the middle of a handler shows over the window as it is then,
@@ -109,6 +116,7 @@ void TCircuits::mirror() {
     m_menus->sync(m_bench.model.menus);
     m_widgets->sync();
     m_probes->sync();
+    m_currentDots->setWanted(currentDotsMove(m_bench));
     m_panel->update();
 }
 

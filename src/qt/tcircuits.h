@@ -13,6 +13,7 @@ namespace voltaro {
 
 class BoardMouse;
 class BoardPanel;
+class CurrentAnimation;
 class MenuMirror;
 class ProbeMarkers;
 class Platform;
@@ -54,6 +55,7 @@ private:
     WidgetMirror* m_widgets = nullptr;
     BoardMouse* m_mouse = nullptr;
     std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
+    CurrentAnimation* m_currentDots = nullptr;
     PopupOpener m_openPopup;
 };
 

@@ -11,11 +11,13 @@ TestClass describeWidgetMirrorTest();
 TestClass describeMeterWindowTest();
 TestClass describeStepArrowsTest();
 TestClass describePrintCopyTest();
+TestClass describeCurrentWindowTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(
-        argc, argv,
-        {describeWindowTest(), describeBoardPanelTest(), describeMenusTest(),
-         describeBuildingTest(), describeQtPlatformTest(), describeWidgetMirrorTest(),
-         describeMeterWindowTest(), describeStepArrowsTest(), describePrintCopyTest()});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {describeWindowTest(), describeBoardPanelTest(),
+                                          describeMenusTest(), describeBuildingTest(),
+                                          describeQtPlatformTest(), describeWidgetMirrorTest(),
+                                          describeMeterWindowTest(), describeStepArrowsTest(),
+                                          describePrintCopyTest(), describeCurrentWindowTest()});
 }
