@@ -1,7 +1,5 @@
 #include "app/dispatch.h"
-#include "bench/operations.h"
-#include "bench/workbench.h"
-#include "qt/qt_canvas.h"
+#include "bench_board.h"
 #include "support/circuits.h"
 #include "view/point.h"
 
@@ -16,15 +14,8 @@ namespace {
 // re-anchored, the whole board painted onto a picture and the meter refreshed. The handle
 // swings 10 pixels back and forth so that every step moves the loop.
 void BM_HandleDragStep(benchmark::State& state) {
-    QImage picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    QtCanvas canvas(picture);
-    Workbench bench;
-    bench.canvas = &canvas;
-    startUp(bench);
-    bench.model.tables = test::fullestTables();
-    bench.menu(MenuId::ShowResistance1).checked = true;
-    bench.menu(MenuId::Labelloads1).checked = true;
-    getsizebt(bench);
+    bench::BenchBoard board(test::fullestTables(), {MenuId::ShowResistance1, MenuId::Labelloads1});
+    Workbench& bench = board.bench;
     triggerMenu(bench, MenuId::On1);
     bench.meter.leadSlot[1] = 1;
     bench.meter.leadSlot[2] = 3;
@@ -34,8 +25,8 @@ void BM_HandleDragStep(benchmark::State& state) {
     for (auto _ : state) {
         const int dx = (step++ % 2 == 0) ? 10 : -10;
         markerMouseMove(bench, handle, dx - 4, -4);
-        canvas.finish();
-        benchmark::DoNotOptimize(picture.constBits());
+        board.canvas.finish();
+        benchmark::DoNotOptimize(board.picture.constBits());
     }
     markerMouseUp(bench, handle, 4, 4);
 }
