@@ -1,3 +1,4 @@
+#include "current_cpu_probe.h"
 #include "explanation_probe.h"
 #include "startup_probe.h"
 #include "target_table.h"
@@ -9,8 +10,8 @@
 #include <cstring>
 
 // Text on the board needs a GUI application; the benchmarks run without a display. With the
-// probe's flag the program is the probe that BM_StartUpToFirstPaint or
-// BM_ClickAfterHugeExplanation runs.
+// probe's flag the program is the probe that BM_StartUpToFirstPaint,
+// BM_ClickAfterHugeExplanation or BM_CurrentDotsWindowCpu runs.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
         return voltaro::bench::runStartUpProbe(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], voltaro::bench::kExplanationProbeFlag) == 0)
         return voltaro::bench::runExplanationProbe(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], voltaro::bench::kCurrentCpuProbeFlag) == 0)
+        return voltaro::bench::runCurrentCpuProbe(argc, argv);
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -28,6 +28,9 @@ const Target kTargets[] = {
      5.0, "ms", 1e3},
     {"BM_ClickAfterHugeExplanation/iterations:1/manual_time", "memory of it, x file size",
      "memory_x_file", 3.0, "x", 1.0},
+    {"BM_CurrentDotsFrame", "current dots frame, fullest", "", 0.5, "ms", 1e3},
+    {"BM_CurrentDotsWindowCpu/iterations:1/manual_time", "window CPU, current shown", "cpu_percent",
+     5.0, "%", 1.0},
 };
 
 } // namespace
