@@ -5,12 +5,14 @@
 
 #include "app/dispatch.h"
 #include "bench/operations.h"
+#include "edit/view_options.h"
 #include "lessons/step_arrows.h"
 #include "model/circuit_file.h"
 #include "model/model_texts.h"
 #include "model/text_lines.h"
 #include "support/file_desk.h"
 #include "support/started_bench.h"
+#include "view/current_flow.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -19,6 +21,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 using namespace voltaro;
 using namespace voltaro::fuzz;
@@ -71,6 +74,7 @@ private:
     std::optional<MarkerRef> m_captured;
     // The files whose every byte the program wrote: saved as a new file, then perhaps added to.
     std::set<std::string> m_ownFiles;
+    std::vector<Point> m_dots;
     // VOLTARO_FUZZ_TRACE=1 prints every call, to read a finding.
     bool m_trace = std::getenv("VOLTARO_FUZZ_TRACE") != nullptr;
 
@@ -129,6 +133,9 @@ private:
     // other requests; the platform's records are dropped so that a long run stays small.
     void afterHandler() {
         Workbench& b = bench();
+        // A frame of the current's dots, as the window's animation moves and draws them.
+        advanceCurrentDots(b, 1.0 / 30.0);
+        dotCentres(b.flow, kBoardWidth, kBoardHeight, m_dots);
         if (b.ui.popup)
             m_openPopup = b.ui.popup->menu;
         b.ui.popup.reset();
