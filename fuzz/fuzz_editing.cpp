@@ -3,6 +3,7 @@
 #include "editing_ops.h"
 #include "fuzz_support.h"
 
+#include "app/board_keys.h"
 #include "app/dispatch.h"
 #include "bench/operations.h"
 #include "lessons/step_arrows.h"
@@ -144,6 +145,7 @@ private:
         p.nameDialogs.clear();
         p.clipboard.clear();
         p.printedPages.clear();
+        p.pages.clear();
     }
 
     void step(Op op) {
@@ -180,6 +182,8 @@ private:
             return answers();
         case Op::File:
             return file();
+        case Op::Key:
+            return key();
         case Op::Count:
             return;
         }
@@ -294,6 +298,15 @@ private:
         pictureMouseMove(bench(), WidgetId::cirplayim, x, 10);
         if (click)
             widgetEvent(bench(), WidgetId::cirplayim, WidgetEvent::Click);
+    }
+
+    // A key on the board; Escape also closes a popup the step before opened.
+    void key() {
+        constexpr int kBoardKeys = static_cast<int>(BoardKey::Down) + 1;
+        const auto key = static_cast<BoardKey>(m_in.byte() % kBoardKeys);
+        const bool shift = m_in.byte() & 1;
+        trace("key", static_cast<int>(key), shift);
+        boardKeyPress(bench(), key, shift);
     }
 
     void answers() {

@@ -15,6 +15,7 @@ public:
     void warning(const Text&) override {}
     void error(const Text&) override {}
     void showAbout(const Text&) override {}
+    void showPage(const Text&, const std::vector<Text>&) override {}
 
     std::optional<std::string> openFileName(const FileDialogOptions&) override { return {}; }
     std::optional<std::string> saveFileName(const FileDialogOptions&) override { return {}; }

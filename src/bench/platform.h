@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace voltaro {
 
@@ -33,6 +34,9 @@ public:
     virtual void error(const Text& text) = 0;
     // The about box, shown modally.
     virtual void showAbout(const Text& text) = 0;
+    // A page of text in a box of its own, shown modally until its Close: read-only, its lines
+    // for the user to read (a screen reader too), select and copy.
+    virtual void showPage(const Text& title, const std::vector<Text>& lines) = 0;
 
     // File dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;

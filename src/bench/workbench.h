@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bench/bench_texts.h"
+#include "bench/board_focus.h"
 #include "bench/output_state.h"
 #include "bench/platform_slot.h"
 #include "model/circuit_list.h"
@@ -23,6 +24,7 @@ struct PopupRequest {
     MenuId menu = MenuId::secondpu;
     int x = 0;
     int y = 0;
+    bool byKeyboard = false; // opened by a key: its first entry comes selected
 };
 
 // What a press on the board reached: a marker, or none for the bare picture.
@@ -40,6 +42,7 @@ struct Interaction {
     MarkerRef lastClicked;   // the marker whose menu was opened last
     bool mouseHeld = false;  // drag state between a press and its release
     PointerCapture captured; // what holds the mouse, from a press to its release
+    BoardFocus boardFocus;   // the board's control that the keys act on
     ElementKind selectedKind = ElementKind::Resistor; // element kind last chosen
     Text caption = kProgramCaption;                   // the window caption
 

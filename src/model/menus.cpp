@@ -73,6 +73,8 @@ const MenuDesign kDesign[] = {
     {M::Meter21,          "Meter21",          kTop,            "Meter &2",         0, false, false, false, true,  "", false},
     {M::On2,              "On2",              M::Meter21,      "On",               0, true,  false, true,  true,  "", false},
     {M::Help1,            "Help1",            kTop,            "&Help",            0, false, false, true,  true,  "", false},
+    {M::Keyboard1,        "Keyboard1",        M::Help1,        "&Keyboard",        0, false, false, true,  true,  "", false},
+    {M::N14,              "N14",              M::Help1,        "-",                0, false, false, true,  true,  "", false},
     {M::About1,           "About1",           M::Help1,        "&About",           0, false, false, true,  true,  "", false},
 
     {M::secondpu,         "secondpu",         kTop,            "",                 0, false, false, true,  true,  "", true},

@@ -3,6 +3,7 @@
 #include "qt/file_io.h"
 #include "qt/page_painter.h"
 #include "qt/qt_picture.h"
+#include "qt/text_page.h"
 #include "qt/translated.h"
 #include "qt/twhoami.h"
 
@@ -66,6 +67,12 @@ void QtPlatform::error(const Text& text) {
 void QtPlatform::showAbout(const Text& text) {
     beforeModal();
     QMessageBox::about(m_window, tr("About Voltaro"), translated(text));
+}
+
+void QtPlatform::showPage(const Text& title, const std::vector<Text>& lines) {
+    beforeModal();
+    TextPage page(m_window, translated(title), translatedLines(lines));
+    page.exec();
 }
 
 QStringList QtPlatform::nameFilters(const std::string& filter) {

@@ -34,6 +34,7 @@ public:
     void warning(const Text& text) override;
     void error(const Text& text) override;
     void showAbout(const Text& text) override;
+    void showPage(const Text& title, const std::vector<Text>& lines) override;
 
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;

@@ -1,10 +1,13 @@
 #include "qt/tcircuits.h"
 
 #include "app/dispatch.h"
+#include "bench/focus_order.h"
 #include "bench/operations.h"
 #include "lessons/step_arrows.h"
+#include "qt/board_keyboard.h"
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"
+#include "qt/focus_ring.h"
 #include "qt/menu_mirror.h"
 #include "qt/meter_panel.h"
 #include "qt/picture_widget.h"
@@ -28,6 +31,15 @@ QFont windowFont() {
     font.setPixelSize(13);
     font.setBold(true);
     return font;
+}
+
+// A menu opened by a key comes with its first entry selected, ready for the arrow keys.
+void selectFirstEntry(QMenu& menu) {
+    for (QAction* action : menu.actions())
+        if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
+            menu.setActiveAction(action);
+            return;
+        }
 }
 
 } // namespace
@@ -63,6 +75,8 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_probes = std::make_unique<ProbeMarkers>(m_panel, m_bench.model.markers);
     raiseBoxesAboveTheMeter();
     m_mouse = new BoardMouse(m_panel, m_bench, [this] { afterHandler(); });
+    m_keyboard = new BoardKeyboard(m_panel, m_bench, [this] { afterHandler(); });
+    m_focusRing = new FocusRing(m_panel);
     m_openPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
 
     m_bench.canvas = &m_panel->canvas();
@@ -109,7 +123,15 @@ void TCircuits::mirror() {
     m_menus->sync(m_bench.model.menus);
     m_widgets->sync();
     m_probes->sync();
+    showFocusRing();
     m_panel->update();
+}
+
+void TCircuits::showFocusRing() {
+    std::optional<QRect> box;
+    if (const std::optional<BoardBox> ring = focusRingBox(m_bench))
+        box = QRect(ring->left, ring->top, ring->width, ring->height);
+    m_focusRing->setControlBox(box);
 }
 
 void TCircuits::afterHandler() {
@@ -125,8 +147,11 @@ void TCircuits::takeRequests() {
     }
     if (const std::optional<PopupRequest> popup = ui.popup) {
         ui.popup.reset();
-        if (QMenu* menu = m_menus->menu(popup->menu))
+        if (QMenu* menu = m_menus->menu(popup->menu)) {
             m_openPopup(menu, m_panel->mapToGlobal(QPoint(popup->x, popup->y)));
+            if (popup->byKeyboard)
+                selectFirstEntry(*menu);
+        }
     }
     if (ui.closeRequested) {
         ui.closeRequested = false;

@@ -11,7 +11,9 @@ class QMenu;
 
 namespace voltaro {
 
+class BoardKeyboard;
 class BoardMouse;
+class FocusRing;
 class BoardPanel;
 class MenuMirror;
 class ProbeMarkers;
@@ -46,6 +48,7 @@ private:
     void takeRequests();
     void connectStepArrows();
     void raiseBoxesAboveTheMeter();
+    void showFocusRing();
 
     Workbench m_bench;
     std::unique_ptr<Platform> m_ownPlatform;
@@ -53,6 +56,8 @@ private:
     MenuMirror* m_menus = nullptr;
     WidgetMirror* m_widgets = nullptr;
     BoardMouse* m_mouse = nullptr;
+    BoardKeyboard* m_keyboard = nullptr;
+    FocusRing* m_focusRing = nullptr;
     std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
     PopupOpener m_openPopup;
 };

@@ -31,13 +31,6 @@ std::vector<std::string> linesOf(const QString& text) {
     return lines;
 }
 
-QString joinLines(const MemoLines& lines) {
-    QStringList joined;
-    for (const Text& line : lines)
-        joined << translated(line);
-    return joined.join(QLatin1Char('\n'));
-}
-
 void fillBackground(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
     if (widget->autoFillBackground() && widget->palette().color(role) == toQColor(colour))
         return;
@@ -239,7 +232,7 @@ void WidgetMirror::syncOne(WidgetId id) {
         fillBackground(w, QPalette::Base, state.colour);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
         if (m_shownLines[index(id)] != state.lines.changes()) {
-            memo->setPlainText(joinLines(state.lines));
+            memo->setPlainText(translatedLines(state.lines));
             m_shownLines[index(id)] = state.lines.changes();
         }
         memo->setReadOnly(state.readOnly);

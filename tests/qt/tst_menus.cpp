@@ -114,6 +114,36 @@ private slots:
                  QSize(kBoardWidth, kBoardHeight));
     }
 
+    // The same by keys: Tab rings the first control; Enter on a slot marker opens its menu with
+    // the first entry selected; after the box the focus and its ring are back on the marker,
+    // and Ctrl+C copies the board.
+    void keysOpenABoxAndTheFocusComesBackToItsMarker() {
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        auto* ring = w.window.findChild<QWidget*>(QStringLiteral("focusring"));
+        QTest::keyClick(w.panel(), Qt::Key_Tab);
+        const Marker& first = w.bench().marker(MarkerId::battneg);
+        QVERIFY2(ring->isVisible() && ring->geometry().contains(first.left, first.top),
+                 "Tab rings the battery's terminal");
+        w.bench().ui.boardFocus.control = BoardControl::of(MarkerRef::slot(109));
+        QTest::keyClick(w.panel(), Qt::Key_Return);
+        QVERIFY(w.openedPopup);
+        QCOMPARE(w.openedPopup->objectName(), QStringLiteral("secondpu"));
+        QCOMPARE(w.openedPopup->activeAction(), w.action("Add1"));
+        w.choose("Add1");
+        auto* box = w.window.findChild<QLineEdit*>(QStringLiteral("rveb"));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY2(!ring->isVisible(), "the ring hides while the box has the keyboard");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.panel());
+        const Marker& slot = w.bench().model.markers.slot(109);
+        QVERIFY2(ring->isVisible() && ring->geometry().contains(slot.left, slot.top),
+                 "the ring is back on the marker that opened the box");
+        QTest::keyClick(w.panel(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
+    }
+
     void captionFollowsTheWorkbench() {
         WindowDriver w;
         w.bench().ui.caption = Text::verbatim("Circuits: Series #1");

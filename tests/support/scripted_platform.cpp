@@ -40,6 +40,13 @@ void ScriptedPlatform::showAbout(const Text& text) {
     abouts.push_back(text.english());
 }
 
+void ScriptedPlatform::showPage(const Text& title, const std::vector<Text>& lines) {
+    std::vector<std::string> page{title.english()};
+    for (const Text& line : lines)
+        page.push_back(line.english());
+    pages.push_back(page);
+}
+
 std::optional<std::string> ScriptedPlatform::openFileName(const FileDialogOptions& options) {
     openDialogs.push_back(options);
     return takeFront(openAnswers);

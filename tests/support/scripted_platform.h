@@ -29,6 +29,8 @@ public:
     std::vector<std::string> warnings;
     std::vector<std::string> errors;
     std::vector<std::string> abouts;
+    // The pages of text shown, each its title and then its lines.
+    std::vector<std::vector<std::string>> pages;
     std::vector<FileDialogOptions> openDialogs;
     std::vector<FileDialogOptions> saveDialogs;
     std::vector<std::string> nameDialogs; // the name each one was prefilled with
@@ -47,6 +49,7 @@ public:
     void warning(const Text& text) override;
     void error(const Text& text) override;
     void showAbout(const Text& text) override;
+    void showPage(const Text& title, const std::vector<Text>& lines) override;
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
