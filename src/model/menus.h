@@ -76,8 +76,9 @@ enum class MenuId {
     Meter21, // "Meter &2", hidden: the second meter, which nothing shows
     On2,
     Help1,
-    Keyboard1, // "&Keyboard": the page of the keys
-    N14,       // separator
+    Keyboard1,        // "&Keyboard": the page of the keys
+    DescribeCircuit1, // "&Describe Circuit": the circuit in words
+    N14,              // separator
     About1,
     // element menu, on a slot marker, a corner or the break marker
     secondpu,

@@ -4,6 +4,7 @@
 #include "bench/focus_order.h"
 #include "bench/operations.h"
 #include "lessons/step_arrows.h"
+#include "qt/board_accessibility.h"
 #include "qt/board_keyboard.h"
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"
@@ -59,6 +60,9 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_bench.platform = platform;
 
     m_panel = new BoardPanel(this);
+    m_accessibility = new BoardAccessibility(
+        this, m_panel, m_bench, [this](const BoardControl& c) { return boxOnPanel(c); },
+        [this] { afterHandler(); });
     setCentralWidget(m_panel);
     resize(800, 600);
 
@@ -125,6 +129,12 @@ void TCircuits::mirror() {
     m_probes->sync();
     showFocusRing();
     m_panel->update();
+    m_accessibility->sync();
+}
+
+QRect TCircuits::boxOnPanel(const BoardControl& control) const {
+    const BoardBox box = controlBox(m_bench, control);
+    return QRect(box.left, box.top, box.width, box.height);
 }
 
 void TCircuits::showFocusRing() {

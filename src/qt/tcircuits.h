@@ -11,6 +11,7 @@ class QMenu;
 
 namespace voltaro {
 
+class BoardAccessibility;
 class BoardKeyboard;
 class BoardMouse;
 class FocusRing;
@@ -49,6 +50,8 @@ private:
     void connectStepArrows();
     void raiseBoxesAboveTheMeter();
     void showFocusRing();
+    // A control's box on the board panel.
+    QRect boxOnPanel(const BoardControl& control) const;
 
     Workbench m_bench;
     std::unique_ptr<Platform> m_ownPlatform;
@@ -58,6 +61,7 @@ private:
     BoardMouse* m_mouse = nullptr;
     BoardKeyboard* m_keyboard = nullptr;
     FocusRing* m_focusRing = nullptr;
+    BoardAccessibility* m_accessibility = nullptr;
     std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
     PopupOpener m_openPopup;
 };
