@@ -111,12 +111,16 @@ bool isReachable(const Menus& menus, MenuId id) {
     return true;
 }
 
+bool hasWorkingShortcut(const Menus& menus, MenuId id) {
+    return *menuDesign(id).shortcut && menus[id].visible && menus[id].enabled;
+}
+
 bool hasMenuHandler(MenuId id) {
     return menuHandler(id) != nullptr;
 }
 
 void triggerMenu(Workbench& bench, MenuId id) {
-    if (!isReachable(bench.model.menus, id))
+    if (!isReachable(bench.model.menus, id) && !hasWorkingShortcut(bench.model.menus, id))
         return;
     if (MenuHandler handler = menuHandler(id))
         handler(bench, id);

@@ -66,6 +66,16 @@ enum class MenuId {
     ShowResistance1,
     Labelloads1,
     ShowBright1,
+    N15,         // separator
+    Zoom1,       // "&Zoom"; its Tag is the view scale in percent
+    ZoomIn1,     // the next larger scale
+    ZoomOut1,    // the next smaller scale
+    ActualSize1, // 100 %
+    N16,         // separator
+    Zoom100,     // the scales, each its percent as its Tag
+    Zoom125,
+    Zoom150,
+    Zoom200,
     Measure1, // "&Meter"
     On1,
     None1,    // hidden; the check mark of one of these three is the meter's mode
@@ -199,6 +209,7 @@ struct Menus {
     bool showResistance() const { return (*this)[MenuId::ShowResistance1].checked; }
     bool labelLoads() const { return (*this)[MenuId::Labelloads1].checked; }
     bool showBrightness() const { return (*this)[MenuId::ShowBright1].checked; }
+    int viewScalePercent() const { return (*this)[MenuId::Zoom1].tag; }
     bool meterOff() const { return (*this)[MenuId::None1].checked; }
     bool voltageMode() const { return (*this)[MenuId::Voltage1].checked; }
     bool currentMode() const { return (*this)[MenuId::current1].checked; }
