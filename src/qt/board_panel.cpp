@@ -1,8 +1,9 @@
 #include "qt/board_panel.h"
 
 #include "model/markers.h"
-#include "qt/qt_canvas.h"
+#include "qt/board_canvas.h"
 #include "qt/qt_colours.h"
+#include "qt/zoomed_widgets.h"
 #include "view/point.h"
 
 #include <QPainter>
@@ -31,9 +32,12 @@ void drawLoweredBevel(QPainter& p, const QRect& outer, int width) {
 } // namespace
 
 void drawMarker(QPainter& p, const Marker& m) {
-    p.setPen(QPen(toQColor(m.pen), 0));
     p.setBrush(toQColor(m.brush));
-    const QRect box(m.left, m.top, m.width - 1, m.height - 1);
+    // Under a scale the outline is a board pixel wide, through the middle of the edge pixels.
+    const bool scaled = p.deviceTransform().m11() != 1.0 || p.device()->devicePixelRatioF() != 1.0;
+    p.setPen(QPen(toQColor(m.pen), scaled ? 1 : 0));
+    const double edge = scaled ? 0.5 : 0.0;
+    const QRectF box(m.left + edge, m.top + edge, m.width - 1, m.height - 1);
     if (m.shape == MarkerShape::Circle)
         p.drawEllipse(box);
     else
@@ -47,7 +51,8 @@ BoardPanel::BoardPanel(QWidget* parent)
     // it, not on a box.
     setFocusPolicy(Qt::StrongFocus);
     m_picture.fill(Qt::white);
-    m_canvas = std::make_unique<QtCanvas>(m_picture);
+    m_canvas =
+        std::make_unique<BoardCanvas>(m_picture, [this] { return devicePixelsPerBoardPixel(); });
 }
 
 BoardPanel::~BoardPanel() = default;
@@ -56,12 +61,36 @@ Canvas& BoardPanel::canvas() {
     return *m_canvas;
 }
 
+ViewScale BoardPanel::viewScale() const {
+    return ViewScale{m_viewScalePercent ? m_viewScalePercent() : 100};
+}
+
+double BoardPanel::devicePixelsPerBoardPixel() const {
+    return viewScale().factor() * devicePixelRatioF();
+}
+
+QRect BoardPanel::toView(const QRect& board) const {
+    return voltaro::toView(viewScale(), board);
+}
+
+QPoint BoardPanel::toBoard(const QPoint& view) const {
+    const ViewScale scale = viewScale();
+    return QPoint(scale.toBoard(view.x()), scale.toBoard(view.y()));
+}
+
 void BoardPanel::paintEvent(QPaintEvent*) {
     m_canvas->finish();
     QPainter p(this);
-    p.fillRect(rect(), toQColor(Colour::PanelBrown));
-    drawLoweredBevel(p, rect(), 3);
-    p.drawImage(kPictureLeft, kPictureTop, m_picture);
+    const double factor = viewScale().factor();
+    p.scale(factor, factor);
+    const QRect board(QPoint(0, 0), toBoard(rect().bottomRight()));
+    p.fillRect(board, toQColor(Colour::PanelBrown));
+    drawLoweredBevel(p, board, 3);
+    const QRectF pictureBox(kPictureLeft, kPictureTop, kBoardWidth, kBoardHeight);
+    if (ScaledCanvas* scaled = m_canvas->scaled())
+        p.drawImage(pictureBox, scaled->image());
+    else
+        p.drawImage(pictureBox, m_picture);
     if (!m_markers)
         return;
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -27,16 +27,24 @@ QImage PictureWidget::picture() {
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     m_canvas->finish();
-    QPainter(this).drawImage(0, 0, m_picture);
+    // At a view scale the picture fills the larger widget.
+    QPainter(this).drawImage(rect(), m_picture);
+}
+
+QPoint PictureWidget::onPicture(const QMouseEvent* event) const {
+    const QPoint at = event->position().toPoint();
+    if (width() <= 0 || height() <= 0)
+        return at;
+    return QPoint(at.x() * m_picture.width() / width(), at.y() * m_picture.height() / height());
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = onPicture(event);
     emit mouseMoved(at.x(), at.y());
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = onPicture(event);
     emit mouseMoved(at.x(), at.y());
 }
 

@@ -36,6 +36,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // A point of the widget as a pixel of its picture, which the widget may show larger.
+    QPoint onPicture(const QMouseEvent* event) const;
     QImage m_picture;
     std::unique_ptr<QtCanvas> m_canvas;
 };

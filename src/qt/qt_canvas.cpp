@@ -1,6 +1,7 @@
 #include "qt/qt_canvas.h"
 
 #include "model/numbers.h"
+#include "qt/laid_out_texts.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_picture.h"
 
@@ -14,16 +15,7 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kBoardFontPixels = 11;            // 8 point at 96 dpi
-constexpr std::size_t kMostLaidOutTexts = 4096; // then the cache starts afresh
-
-QFont boardFont(bool bold) {
-    QFont font(QStringLiteral("arial"));
-    font.setPixelSize(kBoardFontPixels);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
+constexpr int kBoardFontPixels = 11; // 8 point at 96 dpi
 
 QRgb toQRgb(Rgb c) {
     return qRgb(c.r, c.g, c.b);
@@ -35,6 +27,14 @@ QRect pixelBox(int left, int top, int right, int bottom) {
 }
 
 } // namespace
+
+QFont boardFont(bool bold) {
+    QFont font(QStringLiteral("arial"));
+    font.setPixelSize(kBoardFontPixels);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
 
 QtCanvas::QtCanvas(QImage& picture)
     : m_picture(picture), m_regular(boardFont(false)), m_bold(boardFont(true)),
@@ -133,19 +133,11 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
 }
 
 const QtCanvas::LaidOutText& QtCanvas::laidOut(const std::string& text, bool bold) const {
-    auto& cache = m_laidOut[bold ? 1 : 0];
-    const auto found = cache.find(text);
-    if (found != cache.end())
-        return found->second;
-    if (cache.size() >= kMostLaidOutTexts)
-        cache.clear();
-    const QString s = QString::fromStdString(text);
-    LaidOutText entry;
-    entry.text = QStaticText(s);
-    entry.text.setTextFormat(Qt::PlainText);
-    entry.text.prepare(QTransform(), bold ? m_bold : m_regular);
-    entry.width = (bold ? m_boldMetrics : m_regularMetrics).horizontalAdvance(s);
-    return cache.emplace(text, std::move(entry)).first->second;
+    return m_laidOut[bold ? 1 : 0].get(text, [&](const std::string& t) {
+        return LaidOutText{
+            preparedText(t, QTransform(), bold ? m_bold : m_regular),
+            (bold ? m_boldMetrics : m_regularMetrics).horizontalAdvance(QString::fromStdString(t))};
+    });
 }
 
 void QtCanvas::text(Point topLeft, const std::string& text) {

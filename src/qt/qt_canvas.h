@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/laid_out_texts.h"
 #include "view/canvas.h"
 
 #include <QFont>
@@ -9,11 +10,13 @@
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 class QPainter;
 
 namespace voltaro {
+
+// The board font, regular or bold, drawn without antialiasing.
+QFont boardFont(bool bold);
 
 // The board canvas on a QImage (32-bit RGB). Lines are rasterised here, pixel for pixel: 1 or
 // 2 pixels wide, the end pixel left out whichever way the line runs. Ellipses and text go
@@ -64,7 +67,7 @@ private:
     QFont m_bold;
     QFontMetrics m_regularMetrics;
     QFontMetrics m_boldMetrics;
-    mutable std::unordered_map<std::string, LaidOutText> m_laidOut[2]; // regular, bold
+    mutable LaidOutTexts<LaidOutText> m_laidOut[2]; // regular, bold
 };
 
 } // namespace voltaro

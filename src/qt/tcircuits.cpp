@@ -17,6 +17,7 @@
 #include "qt/qt_platform.h"
 #include "qt/translated.h"
 #include "qt/widget_mirror.h"
+#include "qt/zoomed_widgets.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -60,11 +61,12 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_bench.platform = platform;
 
     m_panel = new BoardPanel(this);
+    m_panel->setViewScaleSource([this] { return m_bench.model.menus.viewScalePercent(); });
     m_accessibility = new BoardAccessibility(
         this, m_panel, m_bench, [this](const BoardControl& c) { return boxOnPanel(c); },
         [this] { afterHandler(); });
     setCentralWidget(m_panel);
-    resize(800, 600);
+    resize(kWindowWidth, kWindowHeight);
 
     m_menus = new MenuMirror(menuBar(), this, [this](MenuId id) {
         triggerMenu(m_bench, id);
@@ -125,22 +127,36 @@ QMenu* TCircuits::popupMenu(MenuId id) const {
 void TCircuits::mirror() {
     setWindowTitle(translated(m_bench.ui.caption));
     m_menus->sync(m_bench.model.menus);
+    followViewScale();
     m_widgets->sync();
-    m_probes->sync();
+    m_probes->sync(m_panel->viewScale());
     showFocusRing();
     m_panel->update();
     m_accessibility->sync();
 }
 
+// The window, its boxes and their fonts grow with the view scale; the board panel reads the scale
+// itself. The menu bar keeps its size.
+void TCircuits::followViewScale() {
+    const ViewScale scale = m_panel->viewScale();
+    if (scale.percent == m_shownScalePercent)
+        return;
+    m_shownScalePercent = scale.percent;
+    m_widgets->setViewScale(scale);
+    scaleFonts(m_panel, scale);
+    const int menuBarHeight = menuBar()->sizeHint().height();
+    resize(scale.toView(kWindowWidth), menuBarHeight + scale.toView(kWindowHeight - menuBarHeight));
+}
+
 QRect TCircuits::boxOnPanel(const BoardControl& control) const {
     const BoardBox box = controlBox(m_bench, control);
-    return QRect(box.left, box.top, box.width, box.height);
+    return m_panel->toView(QRect(box.left, box.top, box.width, box.height));
 }
 
 void TCircuits::showFocusRing() {
     std::optional<QRect> box;
     if (const std::optional<BoardBox> ring = focusRingBox(m_bench))
-        box = QRect(ring->left, ring->top, ring->width, ring->height);
+        box = m_panel->toView(QRect(ring->left, ring->top, ring->width, ring->height));
     m_focusRing->setControlBox(box);
 }
 
@@ -158,7 +174,8 @@ void TCircuits::takeRequests() {
     if (const std::optional<PopupRequest> popup = ui.popup) {
         ui.popup.reset();
         if (QMenu* menu = m_menus->menu(popup->menu)) {
-            m_openPopup(menu, m_panel->mapToGlobal(QPoint(popup->x, popup->y)));
+            const QRect at = m_panel->toView(QRect(popup->x, popup->y, 1, 1));
+            m_openPopup(menu, m_panel->mapToGlobal(at.topLeft()));
             if (popup->byKeyboard)
                 selectFirstEntry(*menu);
         }

@@ -44,12 +44,16 @@ public:
     void mirror();
 
 private:
+    static constexpr int kWindowWidth = 800; // at a view scale of 100 %
+    static constexpr int kWindowHeight = 600;
+
     // After every handler: mirror, then carry out what the handler asked of the window.
     void afterHandler();
     void takeRequests();
     void connectStepArrows();
     void raiseBoxesAboveTheMeter();
     void showFocusRing();
+    void followViewScale();
     // A control's box on the board panel.
     QRect boxOnPanel(const BoardControl& control) const;
 
@@ -64,6 +68,7 @@ private:
     BoardAccessibility* m_accessibility = nullptr;
     std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
     PopupOpener m_openPopup;
+    int m_shownScalePercent = 100;
 };
 
 } // namespace voltaro

@@ -3,6 +3,7 @@
 #include "qt/picture_widget.h"
 #include "qt/qt_colours.h"
 #include "qt/translated.h"
+#include "qt/zoomed_widgets.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -218,7 +219,7 @@ void WidgetMirror::sync() {
 void WidgetMirror::syncOne(WidgetId id) {
     const Widget& state = m_state[id];
     QWidget* w = widget(id);
-    const QRect geometry(state.left, state.top, state.width, state.height);
+    const QRect geometry = toView(m_scale, QRect(state.left, state.top, state.width, state.height));
     if (w->geometry() != geometry)
         w->setGeometry(geometry);
     w->setEnabled(state.enabled);
