@@ -18,6 +18,8 @@ struct Target {
 const Target kTargets[] = {
     {"BM_SolveFullestCircuit", "solve, fullest circuit", "", 5.0, "us", 1e6},
     {"BM_PaintFullestCircuit", "paint, fullest circuit", "", 2.0, "ms", 1e3},
+    {"BM_PaintFullestBulbsZoomed/100", "paint, lit bulbs, 100 %", "", 1.0, "ms", 1e3},
+    {"BM_PaintFullestBulbsZoomed/200", "paint, lit bulbs, 200 %", "", 4.0, "ms", 1e3},
     {"BM_HandleDragStep", "handle drag step", "", 3.0, "ms", 1e3},
     {"BM_LoadHundredCircuitsAndReadOne", "load of 100 circuits", "", 5.0, "ms", 1e3},
     {"BM_StartUpToFirstPaint/iterations:10/manual_time", "start-up to first paint", "", 300.0, "ms",

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace voltaro {
 
@@ -64,6 +65,9 @@ const QImage& ScaledCanvas::image() {
 
 QPainter& ScaledCanvas::painter() {
     if (!m_painter) {
+        // Make the image our own before writing into its pixels directly.
+        m_bits = m_image.bits();
+        m_bytesPerLine = m_image.bytesPerLine();
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->scale(m_factor, m_factor);
         m_painter->setRenderHint(QPainter::TextAntialiasing, true);
@@ -73,10 +77,13 @@ QPainter& ScaledCanvas::painter() {
 
 void ScaledCanvas::finish() {
     m_painter.reset();
+    m_bits = nullptr;
 }
 
-// Along an axis a line is its box of board pixels; any other way it runs from the centre of its
-// first pixel to the centre of its last, smoothed.
+// Along an axis a line is its box of board pixels. Any other way it runs from the centre of its
+// first pixel towards the centre of its last, as many device pixels thick as the pen is wide
+// (on the side of smaller coordinates for 2 pixels, as the board canvas doubles it), set pixel
+// by pixel: sharp at the device's resolution, and as quick as the board canvas's own lines.
 void ScaledCanvas::line(Point from, Point to, const QColor& colour) {
     if (from == to)
         return;
@@ -85,11 +92,29 @@ void ScaledCanvas::line(Point from, Point to, const QColor& colour) {
         p.fillRect(axisLinePixels(from, to, penWidth()), colour);
         return;
     }
-    const double offset = penWidth() >= 2 ? 0.0 : 0.5;
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(colour, std::max(1, penWidth()), Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(from.x + offset, from.y + offset), QPointF(to.x + offset, to.y + offset));
-    p.setRenderHint(QPainter::Antialiasing, false);
+    const bool xMajor = std::abs(to.x - from.x) >= std::abs(to.y - from.y);
+    const double across = penWidth() >= 2 ? 0.0 : 0.5;
+    const double startMajor = ((xMajor ? from.x : from.y) + 0.5) * m_factor;
+    const double endMajor = ((xMajor ? to.x : to.y) + 0.5) * m_factor;
+    const double startMinor = ((xMajor ? from.y : from.x) + across) * m_factor;
+    const double endMinor = ((xMajor ? to.y : to.x) + across) * m_factor;
+    const double slope = (endMinor - startMinor) / (endMajor - startMajor);
+    const int thickness = std::max(1, truncToInt(std::round(std::max(1, penWidth()) * m_factor)));
+    const int first = truncToInt(std::round(std::min(startMajor, endMajor)));
+    const int last = truncToInt(std::round(std::max(startMajor, endMajor)));
+    const QRgb rgb = colour.rgb();
+    for (int major = first; major < last; ++major) {
+        const double minor = startMinor + (major + 0.5 - startMajor) * slope;
+        const int low = truncToInt(std::round(minor - thickness / 2.0));
+        for (int k = low; k < low + thickness; ++k)
+            xMajor ? plot(major, k, rgb) : plot(k, major, rgb);
+    }
+}
+
+void ScaledCanvas::plot(int x, int y, QRgb colour) {
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+        return;
+    reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine)[x] = colour;
 }
 
 void ScaledCanvas::drawLine(Point from, Point to) {
@@ -111,15 +136,52 @@ void ScaledCanvas::rectangle(int left, int top, int right, int bottom) {
         painter().fillRect(QRect(r, b, 1, 1), pen);
 }
 
+// The ellipse filling the box's board pixels, row by row of device pixels: its brush inside and
+// a ring as thick as the pen is wide, set directly, as quick as the board canvas's own.
 void ScaledCanvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top)
         return;
-    QPainter& p = painter();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(toQColor(penColour()), std::max(1, penWidth())));
-    p.setBrush(toQColor(brushColour()));
-    p.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
-    p.setRenderHint(QPainter::Antialiasing, false);
+    painter();
+    const double cx = (left + right) / 2.0 * m_factor;
+    const double cy = (top + bottom) / 2.0 * m_factor;
+    const double a = (right - left) / 2.0 * m_factor;
+    const double b = (bottom - top) / 2.0 * m_factor;
+    const double ring = std::max(1, penWidth()) * m_factor;
+    const QRgb pen = toQColor(penColour()).rgb();
+    const QRgb brush = toQColor(brushColour()).rgb();
+    const auto halfWidth = [](double radiusX, double radiusY, double dy) {
+        return radiusX * std::sqrt(1.0 - (dy / radiusY) * (dy / radiusY));
+    };
+    const int firstRow = truncToInt(std::floor(cy - b));
+    const int lastRow = truncToInt(std::ceil(cy + b));
+    for (int row = firstRow; row < lastRow; ++row) {
+        const double dy = row + 0.5 - cy;
+        if (std::abs(dy) >= b)
+            continue;
+        const double outer = halfWidth(a, b, dy);
+        const int outerLeft = truncToInt(std::round(cx - outer));
+        const int outerRight = truncToInt(std::round(cx + outer));
+        if (a <= ring || std::abs(dy) >= b - ring) {
+            span(row, outerLeft, outerRight, pen);
+            continue;
+        }
+        const double inner = halfWidth(a - ring, b - ring, dy);
+        const int innerLeft = truncToInt(std::round(cx - inner));
+        const int innerRight = truncToInt(std::round(cx + inner));
+        span(row, outerLeft, innerLeft, pen);
+        span(row, innerLeft, innerRight, brush);
+        span(row, innerRight, outerRight, pen);
+    }
+}
+
+void ScaledCanvas::span(int y, int fromX, int toX, QRgb colour) {
+    if (y < 0 || y >= m_image.height())
+        return;
+    fromX = std::max(fromX, 0);
+    toX = std::min(toX, m_image.width());
+    if (toX > fromX)
+        std::fill_n(reinterpret_cast<QRgb*>(m_bits + y * m_bytesPerLine) + fromX, toX - fromX,
+                    colour);
 }
 
 const QStaticText& ScaledCanvas::laidOut(const std::string& text, bool bold) {

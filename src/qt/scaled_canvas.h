@@ -45,12 +45,17 @@ protected:
 private:
     QPainter& painter();
     void line(Point from, Point to, const QColor& colour);
+    void plot(int x, int y, QRgb colour);
+    // Device pixels fromX up to toX of row y.
+    void span(int y, int fromX, int toX, QRgb colour);
     const QStaticText& laidOut(const std::string& text, bool bold);
 
     double m_factor;
     const Canvas& m_layout;
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
+    uchar* m_bits = nullptr;
+    qsizetype m_bytesPerLine = 0;
     QFont m_fonts[2]; // regular, bold
     int m_textHeights[2];
     LaidOutTexts<QStaticText> m_laidOut[2]; // regular, bold
