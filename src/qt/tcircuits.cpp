@@ -143,7 +143,7 @@ void TCircuits::followViewScale() {
         return;
     m_shownScalePercent = scale.percent;
     m_widgets->setViewScale(scale);
-    scaleFonts(m_panel, scale);
+    scaleWidgets(m_panel, scale);
     const int menuBarHeight = menuBar()->sizeHint().height();
     resize(scale.toView(kWindowWidth), menuBarHeight + scale.toView(kWindowHeight - menuBarHeight));
 }

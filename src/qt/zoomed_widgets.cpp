@@ -13,6 +13,7 @@ namespace voltaro {
 namespace {
 
 const char* const kPixelsAtActualSize = "voltaroFontPixelsAtActualSize";
+const char* const kGeometryAtActualSize = "voltaroGeometryAtActualSize";
 
 void scaleFont(QWidget* widget, const ViewScale& scale) {
     QVariant pixels = widget->property(kPixelsAtActualSize);
@@ -37,11 +38,19 @@ QRect toView(const ViewScale& scale, const QRect& board) {
                  scale.toView(board.top() + board.height()) - top);
 }
 
-void scaleFonts(QWidget* root, const ViewScale& scale) {
+void scaleWidgets(QWidget* root, const ViewScale& scale) {
     scaleFont(root, scale);
-    for (QWidget* child : root->findChildren<QWidget*>())
+    for (QWidget* child : root->findChildren<QWidget*>()) {
         if (child->testAttribute(Qt::WA_SetFont) || child->property(kPixelsAtActualSize).isValid())
             scaleFont(child, scale);
+        const QVariant geometry = child->property(kGeometryAtActualSize);
+        if (geometry.isValid())
+            child->setGeometry(toView(scale, geometry.toRect()));
+    }
+}
+
+void keepOwnGeometry(QWidget* widget) {
+    widget->setProperty(kGeometryAtActualSize, widget->geometry());
 }
 
 } // namespace voltaro
