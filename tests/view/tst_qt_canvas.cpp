@@ -148,8 +148,8 @@ private slots:
             canvas.setBrushColour(Colour::Yellow);
             p.setPen(QPen(Qt::red, penWidth <= 1 ? 0 : penWidth));
             p.setBrush(Qt::yellow);
-            for (const QPoint at : {box.topLeft(), second}) {
-                const QRect r = box.translated(at - box.topLeft());
+            for (const QPoint corner : {box.topLeft(), second}) {
+                const QRect r = box.translated(corner - box.topLeft());
                 canvas.ellipse(r.left(), r.top(), r.right(), r.bottom());
                 p.drawEllipse(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2));
             }
