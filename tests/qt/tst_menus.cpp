@@ -69,13 +69,19 @@ private slots:
     void shortcutsWorkWithoutOpeningTheMenu_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("key");
-        QTest::newRow("Ctrl+C copies") << QStringLiteral("Copy1") << int(Qt::Key_C);
-        QTest::newRow("Ctrl+P prints") << QStringLiteral("print1") << int(Qt::Key_P);
+        QTest::addColumn<bool>("locked"); // the Options menu disabled, as a locked circuit has it
+        QTest::newRow("Ctrl+C copies") << QStringLiteral("Copy1") << int(Qt::Key_C) << false;
+        QTest::newRow("Ctrl+P prints") << QStringLiteral("print1") << int(Qt::Key_P) << false;
+        QTest::newRow("Ctrl++ zooms in a locked circuit")
+            << QStringLiteral("ZoomIn1") << int(Qt::Key_Plus) << true;
     }
     void shortcutsWorkWithoutOpeningTheMenu() {
         QFETCH(QString, name);
         QFETCH(int, key);
+        QFETCH(bool, locked);
         WindowDriver w;
+        w.bench().menu(MenuId::Options1).enabled = !locked;
+        w.window.mirror();
         w.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QSignalSpy fired(w.window.findChild<QAction*>(name), &QAction::triggered);
