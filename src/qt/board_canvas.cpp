@@ -19,6 +19,9 @@ BoardCanvas::BoardCanvas(QImage& picture, ScaleSource scale)
 BoardCanvas::~BoardCanvas() = default;
 
 void BoardCanvas::followScale() {
+    if (m_drawing)
+        return;
+    m_drawing = true;
     const double factor = m_scale ? m_scale() : 1.0;
     if (m_scaled && m_scaled->devicePixelsPerBoardPixel() == factor)
         return;
@@ -67,6 +70,7 @@ Picture BoardCanvas::copyRect(int left, int top, int width, int height) {
 }
 
 void BoardCanvas::finish() {
+    m_drawing = false;
     m_picture.finish();
     if (m_scaled)
         m_scaled->finish();

@@ -12,7 +12,8 @@ namespace voltaro {
 // pixels, which copies, prints and every reading of its pixels come from, and, when the screen
 // shows the board larger (the view scale times the screen's device pixel ratio), the same
 // drawing once more onto a ScaledCanvas of that size for the screen. The scale is read at each
-// drawing call, so a paint after a change of scale draws onto a picture of the new size.
+// run of drawing (the first call after finish()), so a paint after a change of scale draws onto a
+// picture of the new size.
 class BoardCanvas : public Canvas {
 public:
     using ScaleSource = std::function<double()>; // device pixels per board pixel
@@ -46,6 +47,7 @@ private:
     QtCanvas m_picture;
     ScaleSource m_scale;
     std::unique_ptr<ScaledCanvas> m_scaled;
+    bool m_drawing = false; // between the first drawing call and finish()
 };
 
 } // namespace voltaro

@@ -81,10 +81,10 @@ QPoint BoardPanel::toBoard(const QPoint& view) const {
 void BoardPanel::paintEvent(QPaintEvent*) {
     m_canvas->finish();
     QPainter p(this);
+    p.fillRect(rect(), toQColor(Colour::PanelBrown));
     const double factor = viewScale().factor();
     p.scale(factor, factor);
     const QRect board(QPoint(0, 0), toBoard(rect().bottomRight()));
-    p.fillRect(board, toQColor(Colour::PanelBrown));
     drawLoweredBevel(p, board, 3);
     const QRectF pictureBox(kPictureLeft, kPictureTop, kBoardWidth, kBoardHeight);
     if (ScaledCanvas* scaled = m_canvas->scaled())
