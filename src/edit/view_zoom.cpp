@@ -35,6 +35,7 @@ void setViewScale(Workbench& bench, int percent) {
     bench.menu(MenuId::ZoomIn1).enabled = percent < kViewScales[std::size(kViewScales) - 1];
     bench.menu(MenuId::ZoomOut1).enabled = percent > kViewScales[0];
     placeRbt(bench);
+    playbt(bench);
 }
 
 void zoomScaleClick(Workbench& bench, MenuId entry) {

@@ -8,7 +8,8 @@ struct Workbench;
 
 // Options > "&Zoom": the window shows the board at 100, 125, 150 or 200 %. The scale is the
 // Tag of `Zoom1`, the check mark on its entry. Nothing of the board's own changes, but the board
-// is painted again, so that the window's canvas draws it afresh at the new scale. Zoom In at the
+// and the step arrows are painted again, so that the window's canvases draw them afresh at the
+// new scale. Zoom In at the
 // largest scale and Zoom Out at the smallest are disabled.
 void setViewScale(Workbench& bench, int percent);
 // A scale's entry (Tag its percent), "Zoom &In", "Zoom &Out", "&Actual Size".

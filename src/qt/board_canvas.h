@@ -8,9 +8,9 @@
 
 namespace voltaro {
 
-// The canvas the workbench draws the board on in the window: the board picture of 770 x 528
-// pixels, which copies, prints and every reading of its pixels come from, and, when the screen
-// shows the board larger (the view scale times the screen's device pixel ratio), the same
+// The canvas the workbench draws the board on in the window (and the step arrows): the picture
+// of 770 x 528 pixels, which copies, prints and every reading of its pixels come from, and, when
+// the screen shows it larger (the view scale times the screen's device pixel ratio), the same
 // drawing once more onto a ScaledCanvas of that size for the screen. The scale is read at each
 // run of drawing (the first call after finish()), so a paint after a change of scale draws onto a
 // picture of the new size.

@@ -46,7 +46,7 @@ QRect axisLinePixels(Point from, Point to, int width) {
 
 ScaledCanvas::ScaledCanvas(double devicePixelsPerBoardPixel, const Canvas& layout)
     : m_factor(devicePixelsPerBoardPixel), m_layout(layout),
-      m_image(scaledSide(kBoardWidth, m_factor), scaledSide(kBoardHeight, m_factor),
+      m_image(scaledSide(layout.width(), m_factor), scaledSide(layout.height(), m_factor),
               QImage::Format_RGB32),
       m_fonts{smoothBoardFont(false), smoothBoardFont(true)},
       m_textHeights{QFontMetrics(boardFont(false)).height(),

@@ -14,19 +14,20 @@ class QPainter;
 
 namespace voltaro {
 
-// The board drawn for the screen at a scale: an image of the board's size times
-// `devicePixelsPerBoardPixel`, painted through a scale transform so that lines, circles and text
-// are drawn at that size, sharp, and never a board pixel blown up. It takes board coordinates
-// and the same calls as the board canvas and covers the same board pixels; only the small
-// pictures (the ohm sign) are pixels and grow as blocks. Text is laid out by `layout`, the
-// canvas of the board picture itself, so that a label's white box is the same at every scale.
+// A picture of `layout`'s size (the board's, the step arrows') drawn for the screen at a scale:
+// an image of that size times `devicePixelsPerBoardPixel`, painted through a scale transform so
+// that lines, circles and text are drawn at that size, sharp, and never a board pixel blown up. It
+// takes board coordinates and the same calls as the board canvas and covers the same board pixels;
+// only the small pictures (the ohm sign) are pixels and grow as blocks. Text is laid out by
+// `layout`, the canvas of the picture itself, so that a label's white box is the same at every
+// scale.
 class ScaledCanvas : public Canvas {
 public:
     ScaledCanvas(double devicePixelsPerBoardPixel, const Canvas& layout);
     ~ScaledCanvas() override;
 
-    int width() const override { return kBoardWidth; }
-    int height() const override { return kBoardHeight; }
+    int width() const override { return m_layout.width(); }
+    int height() const override { return m_layout.height(); }
     double devicePixelsPerBoardPixel() const { return m_factor; }
     // The image; its device pixel ratio is not set.
     const QImage& image();

@@ -113,6 +113,7 @@ void TCircuits::raiseBoxesAboveTheMeter() {
 // handler's, as its click is a widget event.
 void TCircuits::connectStepArrows() {
     auto* arrows = qobject_cast<PictureWidget*>(m_widgets->widget(WidgetId::cirplayim));
+    arrows->setViewScaleSource([this] { return m_bench.model.menus.viewScalePercent(); });
     m_bench.arrowCanvas = &arrows->canvas();
     connect(arrows, &PictureWidget::mouseMoved, this, [this](int x, int y) {
         pictureMouseMove(m_bench, WidgetId::cirplayim, x, y);
