@@ -34,6 +34,10 @@ void setViewScale(Workbench& bench, int percent) {
         bench.menu(entry).checked = bench.menu(entry).tag == percent;
     bench.menu(MenuId::ZoomIn1).enabled = percent < kViewScales[std::size(kViewScales) - 1];
     bench.menu(MenuId::ZoomOut1).enabled = percent > kViewScales[0];
+    repaintForTheScreen(bench);
+}
+
+void repaintForTheScreen(Workbench& bench) {
     placeRbt(bench);
     playbt(bench);
 }

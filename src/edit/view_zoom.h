@@ -12,6 +12,9 @@ struct Workbench;
 // new scale. Zoom In at the
 // largest scale and Zoom Out at the smallest are disabled.
 void setViewScale(Workbench& bench, int percent);
+// Paints the board and the step arrows again, for the window's canvases to draw them at a new
+// scale, or for a screen of another resolution.
+void repaintForTheScreen(Workbench& bench);
 // A scale's entry (Tag its percent), "Zoom &In", "Zoom &Out", "&Actual Size".
 void zoomScaleClick(Workbench& bench, MenuId entry);
 void ZoomIn1Click(Workbench& bench, MenuId);

@@ -3,6 +3,7 @@
 #include "app/dispatch.h"
 #include "bench/focus_order.h"
 #include "bench/operations.h"
+#include "edit/view_zoom.h"
 #include "lessons/step_arrows.h"
 #include "qt/board_accessibility.h"
 #include "qt/board_keyboard.h"
@@ -22,6 +23,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QScreen>
+#include <QWindow>
 
 namespace voltaro {
 
@@ -118,6 +121,18 @@ void TCircuits::connectStepArrows() {
     connect(arrows, &PictureWidget::mouseMoved, this, [this](int x, int y) {
         pictureMouseMove(m_bench, WidgetId::cirplayim, x, y);
         afterHandler();
+    });
+}
+
+// On a screen of another device pixel ratio the board is painted again at the new resolution.
+void TCircuits::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_watchingTheScreen || !windowHandle())
+        return;
+    m_watchingTheScreen = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        repaintForTheScreen(m_bench);
+        mirror();
     });
 }
 

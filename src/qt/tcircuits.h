@@ -43,6 +43,9 @@ public:
     // Shows the workbench's state on the widgets.
     void mirror();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     static constexpr int kWindowWidth = 800; // at a view scale of 100 %
     static constexpr int kWindowHeight = 600;
@@ -69,6 +72,7 @@ private:
     std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
     PopupOpener m_openPopup;
     int m_shownScalePercent = 100;
+    bool m_watchingTheScreen = false;
 };
 
 } // namespace voltaro
