@@ -144,9 +144,15 @@ QImage QtCanvas::ellipseSprite(const EllipseStyle& style) {
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top)
         return;
-    painter();
+    QPainter& p = painter();
     const EllipseStyle style{right - left, bottom - top, toQRgb(penColour()),
                              penWidth() <= 1 ? 0 : penWidth(), toQRgb(brushColour())};
+    if (style.width > m_width || style.height > m_height) { // no sprite larger than the picture
+        p.setPen(QPen(toQColor(penColour()), style.penWidth));
+        p.setBrush(toQColor(brushColour()));
+        p.drawEllipse(QRect(left, top, style.width - 1, style.height - 1));
+        return;
+    }
     if (m_ellipses.size() >= kMostEllipseSprites)
         m_ellipses.clear();
     auto found = m_ellipses.find(style);

@@ -152,8 +152,8 @@ void ScaledCanvas::ellipse(int left, int top, int right, int bottom) {
     const auto halfWidth = [](double radiusX, double radiusY, double dy) {
         return radiusX * std::sqrt(1.0 - (dy / radiusY) * (dy / radiusY));
     };
-    const int firstRow = truncToInt(std::floor(cy - b));
-    const int lastRow = truncToInt(std::ceil(cy + b));
+    const int firstRow = std::max(0, truncToInt(std::floor(cy - b)));
+    const int lastRow = std::min(m_image.height(), truncToInt(std::ceil(cy + b)));
     for (int row = firstRow; row < lastRow; ++row) {
         const double dy = row + 0.5 - cy;
         if (std::abs(dy) >= b)

@@ -133,6 +133,8 @@ private slots:
         QTest::newRow("a wide pen") << QRect(QPoint(10, 20), QPoint(15, 25)) << 2 << QPoint(7, 500);
         QTest::newRow("over the edge")
             << QRect(QPoint(40, 40), QPoint(64, 64)) << 1 << QPoint(-5, 515);
+        QTest::newRow("larger than the picture")
+            << QRect(QPoint(-100, -50), QPoint(900, 600)) << 1 << QPoint(-90, -40);
     }
     void ellipsesHaveThePaintersPixelsWhereverTheyLie() {
         QFETCH(QRect, box);
