@@ -75,6 +75,9 @@ struct Workbench {
     Canvas* canvas = nullptr;      // the board picture; not owned
     Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned
     PlatformSlot platform;         // dialogs, files, clipboard, printer; never null
+    // Off, `placeRbt` solves (and refreshes the meter) but neither paints nor moves a marker:
+    // for answers that need no picture of the board.
+    bool paintsBoard = true;
 
     MenuEntry& menu(MenuId id) { return model.menus[id]; }
     const MenuEntry& menu(MenuId id) const { return model.menus[id]; }

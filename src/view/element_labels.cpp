@@ -42,14 +42,13 @@ ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool
     return label;
 }
 
-std::array<std::string, kSlots + 1> loadLabelNames(const CircuitTables& tables) {
-    std::array<std::string, kSlots + 1> names;
+std::vector<std::string> loadLabelNames(const CircuitTables& tables,
+                                        const std::vector<SlotAddress>& walk) {
+    std::vector<std::string> names(walk.size());
     LabelCounters counters;
-    for (const SlotAddress& at : elementsInWalkOrder(tables))
-        if (at.side != kHiddenSide) {
-            const int slot = slotNumber(at);
-            names[slot] = elementLabel(tables.record(slot), false, true, counters).name;
-        }
+    for (std::size_t i = 0; i < walk.size(); ++i)
+        if (walk[i].side != kHiddenSide)
+            names[i] = elementLabel(tables.record(slotNumber(walk[i])), false, true, counters).name;
     return names;
 }
 
