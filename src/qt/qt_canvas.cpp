@@ -1,6 +1,7 @@
 #include "qt/qt_canvas.h"
 
 #include "model/numbers.h"
+#include "qt/board_font.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_picture.h"
 
@@ -14,13 +15,11 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kBoardFontPixels = 11;            // 8 point at 96 dpi
 constexpr std::size_t kMostLaidOutTexts = 4096; // then the cache starts afresh
 
-QFont boardFont(bool bold) {
-    QFont font(QStringLiteral("arial"));
-    font.setPixelSize(kBoardFontPixels);
-    font.setBold(bold);
+// The board font as the picture's pixels show it: not antialiased.
+QFont pixelFont(bool bold) {
+    QFont font = boardFont(bold);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -37,7 +36,7 @@ QRect pixelBox(int left, int top, int right, int bottom) {
 } // namespace
 
 QtCanvas::QtCanvas(QImage& picture)
-    : m_picture(picture), m_regular(boardFont(false)), m_bold(boardFont(true)),
+    : m_picture(picture), m_regular(pixelFont(false)), m_bold(pixelFont(true)),
       m_regularMetrics(m_regular), m_boldMetrics(m_bold) {
     if (m_picture.format() != QImage::Format_RGB32)
         m_picture = m_picture.convertToFormat(QImage::Format_RGB32);

@@ -300,6 +300,10 @@ private slots:
                      page[2].contains("S1"),
                  page[2].constData());
         QCOMPARE(page[pages - 1].contains("Answer key"), answers);
+        QProcess images; // the boards are drawn as lines, shapes and text: no picture in the file
+        images.start(QStandardPaths::findExecutable("pdfimages"), {"-list", pdf});
+        QVERIFY(images.waitForFinished(30000));
+        QCOMPARE(images.readAllStandardOutput().count('\n'), 2); // the list's two header lines
     }
 
     // A full disk is a failure, not a run that seemed to work.

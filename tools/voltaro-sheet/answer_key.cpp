@@ -61,22 +61,24 @@ void CircuitReader::restart() {
     m_bench.output = m_started.output;
 }
 
-CircuitAnswer CircuitReader::read(int number, QImage* board) {
+CircuitAnswer CircuitReader::read(int number, CircuitPictures* pictures) {
     restart();
     // The board as the window holds it: a white picture that its own canvas paints on.
     std::optional<QtCanvas> canvas;
-    if (board) {
-        *board = QImage(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-        board->fill(Qt::white);
-        canvas.emplace(*board);
+    if (pictures) {
+        pictures->board = QImage(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+        pictures->board.fill(Qt::white);
+        canvas.emplace(pictures->board);
     }
     m_bench.canvas = canvas ? &*canvas : nullptr;
-    m_bench.paintsBoard = board != nullptr;
+    m_bench.paintsBoard = pictures != nullptr;
     m_bench.circuits.current = number;
     CircuitAnswer answer;
     answer.number = number;
     answer.error = readCurrentCircuit(m_bench);
     m_bench.canvas = nullptr;
+    if (pictures)
+        pictures->drawing = recordBoard(m_bench.model, m_bench.meter, *canvas);
     if (answer.error)
         return answer;
     const Workbench& b = m_bench;

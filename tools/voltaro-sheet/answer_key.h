@@ -5,6 +5,7 @@
 #include "model/circuit_tables.h"
 #include "model/failure.h"
 #include "model/source_settings.h"
+#include "view/board_drawing.h"
 
 #include <QImage>
 #include <QString>
@@ -54,6 +55,12 @@ struct AnswerKey {
     bool allRead() const;
 };
 
+// A circuit's board: its pixels for a PNG file, its paint drawn again for a PDF page.
+struct CircuitPictures {
+    QImage board;
+    BoardDrawing drawing;
+};
+
 // Reads the circuits of a set one by one, each as the program reads it after a load: from the
 // start-up state, with the meter off, laid out and solved. The start-up is run once and copied
 // for every circuit; the board is painted only when a picture is asked for.
@@ -61,8 +68,8 @@ class CircuitReader {
 public:
     explicit CircuitReader(const CircuitSet& set);
 
-    // Circuit `number`; its board's pixels go into `board` when one is given.
-    CircuitAnswer read(int number, QImage* board);
+    // Circuit `number`; its board is painted into `pictures` when they are asked for.
+    CircuitAnswer read(int number, CircuitPictures* pictures);
 
 private:
     void restart();

@@ -2,6 +2,7 @@
 
 #include "bench/bench_texts.h"
 #include "qt/file_io.h"
+#include "qt/vector_canvas.h"
 #include "shown_values.h"
 #include "solver/value_format.h"
 #include "tool_failure.h"
@@ -153,15 +154,16 @@ void PdfWorksheet::drawWrapped(const QStringList& lines, const QFont& font, Part
     m_y += mm(kGapMm);
 }
 
-// The board centred, every pixel a sharp block, in a thin frame.
-void PdfWorksheet::drawBoard(const QImage& board) {
+// The board centred, drawn again through the paint's own primitives, in a thin frame.
+void PdfWorksheet::drawBoard(const BoardDrawing& board) {
     const int width = mm(kBoardWidthMm);
     const QRect target((m_writer.width() - width) / 2, m_y, width,
                        width * kBoardHeight / kBoardWidth);
+    {
+        VectorCanvas canvas(m_painter, target, board.width, board.height);
+        replayDrawing(board, canvas);
+    }
     m_painter.save();
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    m_painter.drawImage(target, board);
     m_painter.setPen(QPen(Qt::black, mm(0.3)));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(target);
@@ -217,7 +219,7 @@ void PdfWorksheet::drawTable(const WorksheetTable& table, Part part, const QStri
     m_y += mm(kGapMm);
 }
 
-void PdfWorksheet::addPupilCircuit(const CircuitAnswer& circuit, const QImage& board) {
+void PdfWorksheet::addPupilCircuit(const CircuitAnswer& circuit, const BoardDrawing& board) {
     const QString subtitle = circuitSubtitle(circuit, m_set);
     const QFont subtitleFont = pageFont(12, true);
     const bool first = m_circuits++ == 0;
@@ -269,7 +271,7 @@ void PdfWorksheet::addKeyCircuit(const CircuitAnswer& circuit) {
     }
 }
 
-void PdfWorksheet::addCircuit(const CircuitAnswer& circuit, const QImage& board) {
+void PdfWorksheet::addCircuit(const CircuitAnswer& circuit, const BoardDrawing& board) {
     addPupilCircuit(circuit, board);
     if (m_answers)
         m_keyCircuits.push_back(circuit);

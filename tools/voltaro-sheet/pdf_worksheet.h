@@ -4,7 +4,6 @@
 #include "worksheet_table.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -15,15 +14,16 @@ namespace voltaro::sheet {
 
 // A printable worksheet in a PDF file, A4, made in memory and written whole when it is complete.
 // The pupil's pages: the set's title with a line for the name on each, the explanation once,
-// then each circuit on a page of its own ("Circuit 2 of 4", the supply, the board, a table to
-// fill in). With answers, the answer key follows as a part of its own, with its own title and
-// page numbers: per circuit the totals and the table filled in. A table that does not fit under
-// what comes before it moves whole to the next page; only one longer than a page is split.
+// then each circuit on a page of its own ("Circuit 2 of 4", the supply, the board drawn as lines,
+// shapes and text, a table to fill in). With answers, the answer key follows as a part of its own,
+// with its own title and page numbers: per circuit the totals and the table filled in. A table that
+// does not fit under what comes before it moves whole to the next page; only one longer than a page
+// is split.
 class PdfWorksheet {
 public:
     PdfWorksheet(const QString& path, const CircuitSet& set, bool answers);
 
-    void addCircuit(const CircuitAnswer& circuit, const QImage& board);
+    void addCircuit(const CircuitAnswer& circuit, const BoardDrawing& board);
     // Ends the document and writes the file, or says why it could not.
     std::optional<Failure> finish();
     // The pages begun so far, in both parts.
@@ -40,11 +40,11 @@ private:
     int lineHeight(const QFont& font) const;
     void drawLine(const QString& text, const QFont& font);
     void drawWrapped(const QStringList& lines, const QFont& font, Part part);
-    void drawBoard(const QImage& board);
+    void drawBoard(const BoardDrawing& board);
     int tableHeight(const WorksheetTable& table) const;
     void drawTable(const WorksheetTable& table, Part part, const QString& subtitle);
     void drawRow(const QStringList& cells, const std::vector<double>& shares, bool header);
-    void addPupilCircuit(const CircuitAnswer& circuit, const QImage& board);
+    void addPupilCircuit(const CircuitAnswer& circuit, const BoardDrawing& board);
     void addKeyCircuit(const CircuitAnswer& circuit);
     int mm(double millimetres) const;
 

@@ -80,15 +80,15 @@ public:
         CircuitReader reader(m_set);
         m_key.beginSet(m_set);
         for (int number : circuitNumbers(m_options, m_set.list.count)) {
-            QImage board;
+            CircuitPictures board;
             const CircuitAnswer answer = reader.read(number, pictures ? &board : nullptr);
             allRead = allRead && !answer.error;
             if (!m_options.pngFolder.isEmpty() && !answer.error)
                 if (const std::optional<Failure> failure =
-                        writeBoardPng(m_options.pngFolder, number, board))
+                        writeBoardPng(m_options.pngFolder, number, board.board))
                     return fail(m_err, words(*failure), kFileFailed);
             if (pdf)
-                pdf->addCircuit(answer, board);
+                pdf->addCircuit(answer, board.drawing);
             m_key.addCircuit(answer);
             reportErrorBeside(answer, m_options.format, m_err);
             if (!pictures && m_key.text().size() >= kKeyPiece) {
