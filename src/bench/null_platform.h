@@ -26,7 +26,7 @@ public:
 
     void copyToClipboard(const Picture&) override {}
     std::optional<std::string> askName(const std::string&) override { return {}; }
-    std::optional<int> choosePrinter() override { return {}; }
+    std::optional<PrintableArea> choosePrinter() override { return {}; }
     std::optional<Failure> printPage(const PrintedPage&) override;
 };
 

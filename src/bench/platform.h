@@ -55,9 +55,9 @@ public:
     // The name dialog, prefilled with `name`: the name as the user left it, or nothing when the
     // dialog was closed without "Ok".
     virtual std::optional<std::string> askName(const std::string& name) = 0;
-    // The print dialog: the printable width of the chosen page in printer pixels, or nothing
+    // The print dialog: the printable area of the chosen page in printer pixels, or nothing
     // when cancelled.
-    virtual std::optional<int> choosePrinter() = 0;
+    virtual std::optional<PrintableArea> choosePrinter() = 0;
     // Prints one page on the printer chosen last, or says why it could not.
     virtual std::optional<Failure> printPage(const PrintedPage& page) = 0;
 };

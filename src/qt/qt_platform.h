@@ -45,7 +45,7 @@ public:
 
     void copyToClipboard(const Picture& picture) override;
     std::optional<std::string> askName(const std::string& name) override;
-    std::optional<int> choosePrinter() override;
+    std::optional<PrintableArea> choosePrinter() override;
     std::optional<Failure> printPage(const PrintedPage& page) override;
 
     // Called before every box and dialog, so that the window behind it shows what it holds.
@@ -58,6 +58,8 @@ public:
     static QStringList nameFilters(const std::string& filter);
 
 private:
+    std::optional<Failure> printOnPrinter(const PrintedPage& page);
+    std::optional<Failure> printToFile(const PrintedPage& page, const QString& path);
     std::optional<std::string> runFileDialog(const FileDialogOptions& options, bool save);
     void beforeModal() const;
 

@@ -91,7 +91,7 @@ std::optional<std::string> ScriptedPlatform::askName(const std::string& name) {
     return takeFront(nameAnswers);
 }
 
-std::optional<int> ScriptedPlatform::choosePrinter() {
+std::optional<PrintableArea> ScriptedPlatform::choosePrinter() {
     ++printDialogs;
     return takeFront(printerAnswers);
 }

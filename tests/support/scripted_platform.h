@@ -21,7 +21,7 @@ public:
     // The name dialog: an empty queue closes it without "Ok". The print dialog: the printable
     // width of the page; an empty queue cancels.
     std::deque<std::optional<std::string>> nameAnswers;
-    std::deque<std::optional<int>> printerAnswers;
+    std::deque<std::optional<PrintableArea>> printerAnswers;
     std::string workingDirectory = "/pupil";
 
     // What the program said, in order, in English.
@@ -55,7 +55,7 @@ public:
     std::optional<Failure> appendFile(const std::string& path, const std::string& bytes) override;
     void copyToClipboard(const Picture& picture) override;
     std::optional<std::string> askName(const std::string& name) override;
-    std::optional<int> choosePrinter() override;
+    std::optional<PrintableArea> choosePrinter() override;
     std::optional<Failure> printPage(const PrintedPage& page) override;
 
     // Every message box shown, of any kind.
