@@ -19,7 +19,7 @@ public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     // The name dialog: an empty queue closes it without "Ok". The print dialog: the printable
-    // width of the page; an empty queue cancels.
+    // area of the page; an empty queue cancels.
     std::deque<std::optional<std::string>> nameAnswers;
     std::deque<std::optional<PrintableArea>> printerAnswers;
     std::string workingDirectory = "/pupil";
