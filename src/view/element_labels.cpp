@@ -4,6 +4,7 @@
 #include "view/ohm_sign.h"
 
 #include <cmath>
+#include <string>
 
 namespace voltaro {
 
@@ -30,14 +31,14 @@ ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool
     if ((!showResistance && !labelLoads) || record.wireFlag != 0)
         return label;
     if (record.switchFlag == 1) {
-        label.name = "S" + formatFixed(++counters.switches, 0);
+        label.name = "S" + std::to_string(++counters.switches);
     } else if (record.switchFlag == 0) {
         const int number = ++counters.loads;
         const bool resistor = record.kind == ElementKind::Resistor;
         if (showResistance && resistor)
             label.value = "= " + wholeOhms(record.resistance);
         if (labelLoads)
-            label.name = (resistor ? "R" : "L") + formatFixed(number, 0);
+            label.name = (resistor ? "R" : "L") + std::to_string(number);
     }
     return label;
 }
