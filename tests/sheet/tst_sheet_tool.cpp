@@ -304,6 +304,11 @@ private slots:
         images.start(QStandardPaths::findExecutable("pdfimages"), {"-list", pdf});
         QVERIFY(images.waitForFinished(30000));
         QCOMPARE(images.readAllStandardOutput().count('\n'), 2); // the list's two header lines
+        QProcess info; // named as the window's caption names the set
+        info.start(QStandardPaths::findExecutable("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(info.readAllStandardOutput().contains(
+            "Title:           Circuits: series-fairy-lights.cir\n"));
     }
 
     // A full disk is a failure, not a run that seemed to work.
