@@ -3,6 +3,8 @@
 #include "bench/bench_texts.h"
 #include "bench/output_state.h"
 #include "bench/platform_slot.h"
+#include "bench/step_recording.h"
+#include "bench/undo_history.h"
 #include "model/circuit_list.h"
 #include "model/markers.h"
 #include "model/menus.h"
@@ -71,6 +73,8 @@ struct Workbench {
     Interaction ui;
     FileDialogs files;
     OutputState output;
+    UndoHistory history;     // the pupil's steps, to undo and redo
+    StepRecording recording; // what recording the steps keeps between events
 
     Canvas* canvas = nullptr;      // the board picture; not owned
     Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned

@@ -28,6 +28,9 @@ enum class MenuId {
     print1,
     N4, // separator
     Exit1,
+    Edit1, // "&Edit": undo and redo of the pupil's steps
+    Undo1,
+    Redo1,
     Circuits1, // "&Circuits": the lessons ("How to", "&Simple", "&Advanced") and worksheets
     Howto1,
     Firststeps1,
@@ -155,7 +158,7 @@ struct MenuDesign {
     bool checked;
     bool visible;
     bool enabled;
-    const char* shortcut; // "" or a key sequence such as "Ctrl+C"
+    const char* shortcut; // "" or key sequences such as "Ctrl+C", more than one split by "; "
     bool isPopup;         // one of the four popup menus
 };
 

@@ -47,7 +47,8 @@ QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
         action = new QAction(translated(designCaption(id)), into);
         action->setCheckable(design.checkable);
         if (*design.shortcut) {
-            action->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));
+            action->setShortcuts(
+                QKeySequence::listFromString(QString::fromLatin1(design.shortcut)));
             m_window->addAction(action);
         }
         connect(action, &QAction::triggered, this, [this, id] { m_onTrigger(id); });

@@ -6,9 +6,11 @@ TestClass describeStartUpTest();
 TestClass describeDispatchTest();
 TestClass describeFilePanelTest();
 TestClass describeReadCircuitTest();
+TestClass describeUndoTest();
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {describeStartUpTest(), describeDispatchTest(),
-                                          describeFilePanelTest(), describeReadCircuitTest()});
+                                          describeFilePanelTest(), describeReadCircuitTest(),
+                                          describeUndoTest()});
 }
