@@ -1,5 +1,6 @@
 #include "app/dispatch.h"
 
+#include "app/open_file.h"
 #include "app/shell.h"
 #include "app/step_recorder.h"
 #include "app/undo_commands.h"
@@ -24,7 +25,7 @@ const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
         &shellMenuBindings(),  &editMenuBindings(),      &meterMenuBindings(),
         &breakMenuBindings(),  &filePanelMenuBindings(), &lessonMenuBindings(),
-        &outputMenuBindings(), &historyMenuBindings(),
+        &outputMenuBindings(), &historyMenuBindings(),   &recentFileMenuBindings(),
     };
     return tables;
 }

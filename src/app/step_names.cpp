@@ -35,7 +35,13 @@ std::optional<Text> familyStepName(MenuId submenu, MenuId entry) {
     }
 }
 
-Text menuStepName(MenuId id) {
+bool isRecentFile(MenuId id) {
+    return menuDesign(id).parent == MenuId::RecentFiles1;
+}
+
+Text menuStepName(const Workbench& bench, MenuId id) {
+    if (isRecentFile(id))
+        return bench.circuits.setName; // the file's name
     if (const std::optional<MenuId> parent = menuDesign(id).parent)
         if (std::optional<Text> name = familyStepName(*parent, id))
             return *name;
@@ -76,7 +82,7 @@ Text pointerStepName(const std::optional<MarkerRef>& pressed) {
 Text stepName(const Workbench& bench, const StepEvent& event) {
     switch (event.source) {
     case StepEvent::Source::Menu:
-        return menuStepName(event.menu);
+        return menuStepName(bench, event.menu);
     case StepEvent::Source::Widget:
         return widgetStepName(bench, event.widget);
     case StepEvent::Source::Pointer:
@@ -86,6 +92,8 @@ Text stepName(const Workbench& bench, const StepEvent& event) {
 }
 
 bool readsCircuit(const StepEvent& event) {
+    if (event.source == StepEvent::Source::Menu)
+        return isRecentFile(event.menu);
     if (event.source != StepEvent::Source::Widget)
         return false;
     return event.widget == WidgetId::ybt || event.widget == WidgetId::okdokeybt ||

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace voltaro {
 
@@ -16,6 +17,13 @@ struct FileDialogOptions {
     std::string defaultExtension; // "cir", or empty
     std::string directory;        // where the dialog starts
     bool confirmReplace = false;  // a save dialog asks before an existing file is chosen
+};
+
+// What the program keeps from one run to the next: the files loaded or saved last, newest
+// first, and the folder of the last file used, where the file dialogs start.
+struct RememberedFiles {
+    std::vector<std::string> recent;
+    std::string folder;
 };
 
 // Every call that leaves the program: message boxes, file dialogs, files, clipboard, printer.
@@ -38,6 +46,13 @@ public:
     virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
     virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
     virtual std::string currentDirectory() = 0;
+    // Whether a folder holds a circuit file (*.cir).
+    virtual bool holdsCircuitFiles(const std::string& folder) = 0;
+    // The folder of the example circuits installed with the program; empty when there is none.
+    virtual std::string examplesFolder() = 0;
+    // What the last run remembered (nothing on a first run), and what the next one will.
+    virtual RememberedFiles recallFiles() = 0;
+    virtual std::optional<Failure> rememberFiles(const RememberedFiles& files) = 0;
 
     // Files. A failure's reason is the system's alone ("No space left on device"); the caller
     // names the file. A write is done only when its bytes are on the disk.

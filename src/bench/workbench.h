@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace voltaro {
 
@@ -55,12 +56,13 @@ struct Interaction {
 // window: 0 save, 1 load). The lessons' intro panel is the same panel, put in save mode.
 enum class FilePanelMode { Save, Load };
 
-// The save panel's mode, where its file dialogs start, and the file whose explanation it shows.
+// The save panel's mode, the file whose explanation it shows, and the files used last.
 struct FileDialogs {
     FilePanelMode panelMode = FilePanelMode::Save;
-    std::string saveDirectory;
-    std::string openDirectory;
     std::string openedFile;
+    std::vector<std::string> recentFiles; // loaded or saved, the newest first
+    std::string lastFolder;               // of the last file used, where the dialogs start
+    bool rememberingFailed = false;       // said once a run: the list cannot be kept
 };
 
 // Everything the main window owns. Every handler and internal operation is a plain function

@@ -22,6 +22,17 @@ enum class MenuId {
     Newfile1,
     Addtofile1,
     LoadCircuit1,
+    RecentFiles1, // "Recent &Files": the files loaded or saved last
+    RecentFile1,  // the newest; Tags 1..8 are the places in the list
+    RecentFile2,
+    RecentFile3,
+    RecentFile4,
+    RecentFile5,
+    RecentFile6,
+    RecentFile7,
+    RecentFile8,
+    N14, // separator
+    ClearRecent1,
     N3, // separator
     Copy1,
     CopySelect1,
@@ -165,6 +176,7 @@ struct MenuDesign {
 // The live state of one entry.
 struct MenuEntry {
     Text caption;
+    Text toolTip; // shown over the entry, when there is one
     int tag = 0;
     bool checked = false;
     bool visible = true;

@@ -3,6 +3,7 @@
 #include "qt/file_io.h"
 #include "qt/page_painter.h"
 #include "qt/qt_picture.h"
+#include "qt/remembered_files.h"
 #include "qt/translated.h"
 #include "qt/twhoami.h"
 
@@ -108,6 +109,22 @@ std::optional<std::string> QtPlatform::saveFileName(const FileDialogOptions& opt
 
 std::string QtPlatform::currentDirectory() {
     return QDir::currentPath().toStdString();
+}
+
+bool QtPlatform::holdsCircuitFiles(const std::string& folder) {
+    return folderHoldsCircuitFiles(folder);
+}
+
+std::string QtPlatform::examplesFolder() {
+    return installedExamplesFolder();
+}
+
+RememberedFiles QtPlatform::recallFiles() {
+    return readRememberedFiles();
+}
+
+std::optional<Failure> QtPlatform::rememberFiles(const RememberedFiles& files) {
+    return writeRememberedFiles(files);
 }
 
 Outcome<std::string> QtPlatform::readFile(const std::string& path) {

@@ -38,6 +38,10 @@ public:
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
+    bool holdsCircuitFiles(const std::string& folder) override;
+    std::string examplesFolder() override;
+    RememberedFiles recallFiles() override;
+    std::optional<Failure> rememberFiles(const RememberedFiles& files) override;
 
     Outcome<std::string> readFile(const std::string& path) override;
     std::optional<Failure> replaceFile(const std::string& path, const std::string& bytes) override;

@@ -39,6 +39,8 @@ public:
 
     // Shows the workbench's state on the widgets.
     void mirror();
+    // Opens the circuit file named on the command line, as the window has just been shown.
+    void openAtStartUp(const std::string& path);
 
 private:
     // After every handler: mirror, then carry out what the handler asked of the window.

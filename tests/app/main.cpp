@@ -7,10 +7,11 @@ TestClass describeDispatchTest();
 TestClass describeFilePanelTest();
 TestClass describeReadCircuitTest();
 TestClass describeUndoTest();
+TestClass describeOpenFileTest();
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {describeStartUpTest(), describeDispatchTest(),
                                           describeFilePanelTest(), describeReadCircuitTest(),
-                                          describeUndoTest()});
+                                          describeUndoTest(), describeOpenFileTest()});
 }

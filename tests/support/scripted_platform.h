@@ -23,6 +23,10 @@ public:
     std::deque<std::optional<std::string>> nameAnswers;
     std::deque<std::optional<PrintableArea>> printerAnswers;
     std::string workingDirectory = "/pupil";
+    std::string examples = "/usr/share/voltaro/examples";
+    // What the runs remember; a write fails with `rememberFailure` when it is set.
+    RememberedFiles remembered;
+    std::optional<std::string> rememberFailure;
 
     // What the program said, in order, in English.
     std::vector<std::string> confirmations;
@@ -50,6 +54,10 @@ public:
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
+    bool holdsCircuitFiles(const std::string& folder) override;
+    std::string examplesFolder() override;
+    RememberedFiles recallFiles() override;
+    std::optional<Failure> rememberFiles(const RememberedFiles& kept) override;
     Outcome<std::string> readFile(const std::string& path) override;
     std::optional<Failure> replaceFile(const std::string& path, const std::string& bytes) override;
     std::optional<Failure> appendFile(const std::string& path, const std::string& bytes) override;
