@@ -320,8 +320,10 @@ private:
             p.saveAnswers.push_back(kFiles[m_in.byte() % 3]);
         if (flags & 16)
             p.nameAnswers.push_back(m_in.text(16));
-        if (flags & 32)
-            p.printerAnswers.push_back(flags & 64 ? m_in.i32() : m_in.u16());
+        if (flags & 32) {
+            const int width = flags & 64 ? m_in.i32() : m_in.u16();
+            p.printerAnswers.push_back(PrintableArea{width, flags & 128 ? m_in.i32() : m_in.u16()});
+        }
     }
 
     void file() {

@@ -4,6 +4,8 @@
 #include "bench/board_focus.h"
 #include "bench/output_state.h"
 #include "bench/platform_slot.h"
+#include "bench/step_recording.h"
+#include "bench/undo_history.h"
 #include "model/circuit_list.h"
 #include "model/markers.h"
 #include "model/menus.h"
@@ -14,6 +16,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace voltaro {
 
@@ -56,12 +59,13 @@ struct Interaction {
 // window: 0 save, 1 load). The lessons' intro panel is the same panel, put in save mode.
 enum class FilePanelMode { Save, Load };
 
-// The save panel's mode, where its file dialogs start, and the file whose explanation it shows.
+// The save panel's mode, the file whose explanation it shows, and the files used last.
 struct FileDialogs {
     FilePanelMode panelMode = FilePanelMode::Save;
-    std::string saveDirectory;
-    std::string openDirectory;
     std::string openedFile;
+    std::vector<std::string> recentFiles; // loaded or saved, the newest first
+    std::string lastFolder;               // of the last file used, where the dialogs start
+    bool rememberingFailed = false;       // said once a run: the list cannot be kept
 };
 
 // Everything the main window owns. Every handler and internal operation is a plain function
@@ -74,10 +78,15 @@ struct Workbench {
     Interaction ui;
     FileDialogs files;
     OutputState output;
+    UndoHistory history;     // the pupil's steps, to undo and redo
+    StepRecording recording; // what recording the steps keeps between events
 
     Canvas* canvas = nullptr;      // the board picture; not owned
     Canvas* arrowCanvas = nullptr; // the step-arrow picture `cirplayim`; not owned
     PlatformSlot platform;         // dialogs, files, clipboard, printer; never null
+    // Off, `placeRbt` solves (and refreshes the meter) but neither paints nor moves a marker:
+    // for answers that need no picture of the board.
+    bool paintsBoard = true;
 
     MenuEntry& menu(MenuId id) { return model.menus[id]; }
     const MenuEntry& menu(MenuId id) const { return model.menus[id]; }

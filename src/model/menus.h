@@ -22,12 +22,26 @@ enum class MenuId {
     Newfile1,
     Addtofile1,
     LoadCircuit1,
+    RecentFiles1, // "Recent &Files": the files loaded or saved last
+    RecentFile1,  // the newest; Tags 1..8 are the places in the list
+    RecentFile2,
+    RecentFile3,
+    RecentFile4,
+    RecentFile5,
+    RecentFile6,
+    RecentFile7,
+    RecentFile8,
+    N14, // separator
+    ClearRecent1,
     N3, // separator
     Copy1,
     CopySelect1,
     print1,
     N4, // separator
     Exit1,
+    Edit1, // "&Edit": undo and redo of the pupil's steps
+    Undo1,
+    Redo1,
     Circuits1, // "&Circuits": the lessons ("How to", "&Simple", "&Advanced") and worksheets
     Howto1,
     Firststeps1,
@@ -168,13 +182,14 @@ struct MenuDesign {
     bool checked;
     bool visible;
     bool enabled;
-    const char* shortcut; // "" or a key sequence such as "Ctrl+C"
+    const char* shortcut; // "" or key sequences such as "Ctrl+C", more than one split by "; "
     bool isPopup;         // one of the four popup menus
 };
 
 // The live state of one entry.
 struct MenuEntry {
     Text caption;
+    Text toolTip; // shown over the entry, when there is one
     int tag = 0;
     bool checked = false;
     bool visible = true;

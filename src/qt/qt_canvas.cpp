@@ -1,6 +1,7 @@
 #include "qt/qt_canvas.h"
 
 #include "model/numbers.h"
+#include "qt/board_font.h"
 #include "qt/laid_out_texts.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_picture.h"
@@ -15,7 +16,12 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kBoardFontPixels = 11; // 8 point at 96 dpi
+// The board font as the picture's pixels show it: not antialiased.
+QFont pixelFont(bool bold) {
+    QFont font = boardFont(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
 
 QRgb toQRgb(Rgb c) {
     return qRgb(c.r, c.g, c.b);
@@ -30,16 +36,8 @@ constexpr std::size_t kMostEllipseSprites = 256; // then the store starts afresh
 
 } // namespace
 
-QFont boardFont(bool bold) {
-    QFont font(QStringLiteral("arial"));
-    font.setPixelSize(kBoardFontPixels);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
 QtCanvas::QtCanvas(QImage& picture)
-    : m_picture(picture), m_regular(boardFont(false)), m_bold(boardFont(true)),
+    : m_picture(picture), m_regular(pixelFont(false)), m_bold(pixelFont(true)),
       m_regularMetrics(m_regular), m_boldMetrics(m_bold) {
     if (m_picture.format() != QImage::Format_RGB32)
         m_picture = m_picture.convertToFormat(QImage::Format_RGB32);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/board_font.h"
 #include "qt/laid_out_texts.h"
 #include "view/canvas.h"
 
@@ -16,9 +17,6 @@
 class QPainter;
 
 namespace voltaro {
-
-// The board font, regular or bold, drawn without antialiasing.
-QFont boardFont(bool bold);
 
 // The board canvas on a QImage (32-bit RGB). Lines are rasterised here, pixel for pixel: 1 or
 // 2 pixels wide, the end pixel left out whichever way the line runs. Ellipses and text go

@@ -1,8 +1,10 @@
 #include "qt/tcircuits.h"
 
 #include "app/dispatch.h"
+#include "app/open_file.h"
 #include "bench/focus_order.h"
 #include "bench/operations.h"
+#include "edit/recent_files.h"
 #include "edit/view_zoom.h"
 #include "lessons/step_arrows.h"
 #include "qt/board_accessibility.h"
@@ -92,6 +94,7 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     connectStepArrows();
     m_panel->showMarkers(&m_bench.model.markers);
     startUp(m_bench);
+    recallRecentFiles(m_bench);
     mirror();
     // A box or dialog opened in the middle of a handler shows over the window as it is then,
     // not as it was before the handler (the save panel hidden before the save dialog).
@@ -101,6 +104,11 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
 }
 
 TCircuits::~TCircuits() = default;
+
+void TCircuits::openAtStartUp(const std::string& path) {
+    openFileAtStartUp(m_bench, path);
+    afterHandler();
+}
 
 // The leads, made last, lie above the meter panels; every other panel and box of the board goes
 // above both, so that the meter never covers a lesson's text or a value box.

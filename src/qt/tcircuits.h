@@ -42,6 +42,8 @@ public:
 
     // Shows the workbench's state on the widgets.
     void mirror();
+    // Opens the circuit file named on the command line, as the window has just been shown.
+    void openAtStartUp(const std::string& path);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -8,10 +8,13 @@ TestClass describeFilePanelTest();
 TestClass describeReadCircuitTest();
 TestClass describeBoardKeysTest();
 TestClass describeAccessibleNamesTest();
+TestClass describeUndoTest();
+TestClass describeOpenFileTest();
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {describeStartUpTest(), describeDispatchTest(),
                                           describeFilePanelTest(), describeReadCircuitTest(),
-                                          describeBoardKeysTest(), describeAccessibleNamesTest()});
+                                          describeBoardKeysTest(), describeAccessibleNamesTest(),
+                                          describeUndoTest(), describeOpenFileTest()});
 }

@@ -38,7 +38,9 @@ private slots:
         if (entry.visible) // Qt counts a hidden action as disabled
             QCOMPARE(action->isEnabled(), entry.enabled);
         QCOMPARE(action->isCheckable() && action->isChecked(), entry.checked);
-        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(menuDesign(id).shortcut)));
+        const QString keys = QString::fromLatin1(menuDesign(id).shortcut);
+        QCOMPARE(action->shortcuts(),
+                 keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys));
         // It hangs in the menu of its parent entry, or in the menu bar.
         const std::optional<MenuId> parent = menuDesign(id).parent;
         QWidget* holder = parent ? static_cast<QWidget*>(w.window.findChild<QMenu*>(
@@ -147,6 +149,32 @@ private slots:
         QVERIFY2(ring->isVisible() && ring->geometry().contains(slot.left, slot.top),
                  "the ring is back on the marker that opened the box");
         QTest::keyClick(w.panel(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
+    }
+
+    // Ctrl+Z undoes a bulb placed, Ctrl+Shift+Z and Ctrl+Y redo it; the board shows each state
+    // and Ctrl+C still copies it.
+    void undoAndRedoByKeys() {
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        const QImage empty = w.picture();
+        w.clickMarker(MarkerRef::slot(109));
+        w.choose("Bulb11");
+        const QImage lit = w.picture();
+        QCOMPARE(w.action("Undo1")->text(), QStringLiteral("&Undo Bulb #1"));
+        const auto key = [&](Qt::KeyboardModifiers modifiers, Qt::Key k) {
+            QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        };
+        key(Qt::ControlModifier, Qt::Key_Z);
+        QVERIFY2(w.picture() == empty, "the bulb is gone");
+        QVERIFY2(!w.action("Undo1")->isEnabled(), "nothing more to undo");
+        key(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+        QVERIFY2(w.picture() == lit, "Ctrl+Shift+Z puts it back");
+        key(Qt::ControlModifier, Qt::Key_Z);
+        key(Qt::ControlModifier, Qt::Key_Y);
+        QVERIFY2(w.picture() == lit, "Ctrl+Y puts it back");
+        key(Qt::ControlModifier, Qt::Key_C);
         QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
     }
 

@@ -61,6 +61,30 @@ std::string ScriptedPlatform::currentDirectory() {
     return workingDirectory;
 }
 
+bool ScriptedPlatform::holdsCircuitFiles(const std::string& folder) {
+    const std::string prefix = folder + "/";
+    for (const auto& [path, bytes] : files)
+        if (path.rfind(prefix, 0) == 0 && path.find('/', prefix.size()) == std::string::npos &&
+            path.size() > prefix.size() + 4 && path.compare(path.size() - 4, 4, ".cir") == 0)
+            return true;
+    return false;
+}
+
+std::string ScriptedPlatform::examplesFolder() {
+    return examples;
+}
+
+RememberedFiles ScriptedPlatform::recallFiles() {
+    return remembered;
+}
+
+std::optional<Failure> ScriptedPlatform::rememberFiles(const RememberedFiles& kept) {
+    if (rememberFailure)
+        return failed(*rememberFailure);
+    remembered = kept;
+    return std::nullopt;
+}
+
 Outcome<std::string> ScriptedPlatform::readFile(const std::string& path) {
     if (auto it = unreadable.find(path); it != unreadable.end())
         return failed(it->second);
@@ -98,7 +122,7 @@ std::optional<std::string> ScriptedPlatform::askName(const std::string& name) {
     return takeFront(nameAnswers);
 }
 
-std::optional<int> ScriptedPlatform::choosePrinter() {
+std::optional<PrintableArea> ScriptedPlatform::choosePrinter() {
     ++printDialogs;
     return takeFront(printerAnswers);
 }
