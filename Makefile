@@ -12,6 +12,7 @@ FUZZ_SMOKE_RUNS ?= 20000
 test_deps = test
 bench_deps = bench
 check-clipboard_deps = clipboard
+check-accessibility_deps = test
 translations_deps = translations
 package_deps = package
 check-package_deps = package
@@ -29,7 +30,8 @@ werror_goals = test test-sanitize fuzz-smoke
 WERROR ?= $(if $(filter $(werror_goals),$(MAKECMDGOALS)),ON)
 werror_flag = $(if $(WERROR),-DVOLTARO_WERROR=$(WERROR))
 
-.PHONY: all deps configure build run test bench check-clipboard translations package check-package \
+.PHONY: all deps configure build run test bench check-clipboard check-accessibility translations \
+	package check-package \
 	screenshots \
 	fuzz-build fuzz fuzz-smoke test-sanitize clean
 
@@ -54,6 +56,11 @@ test: build
 # with the board pixel for pixel; also part of `make test` where its tools are installed.
 check-clipboard: build
 	scripts/check-clipboard $(BUILD)
+
+# The board read over AT-SPI as a screen reader reads it, on a virtual display under a D-Bus
+# session; also part of `make test` where its tools are installed.
+check-accessibility: build
+	scripts/check-accessibility $(BUILD)
 
 bench: build
 	$(BUILD)/bin/voltaro_bench

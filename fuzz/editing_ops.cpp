@@ -112,6 +112,10 @@ OpWriter& OpWriter::type(WidgetId id, std::size_t hostileText) {
     return op(Op::Type).u8(static_cast<int>(at)).u8(static_cast<int>(hostileText));
 }
 
+OpWriter& OpWriter::key(int boardKey, bool shift) {
+    return op(Op::Key).u8(boardKey).u8(shift ? 1 : 0);
+}
+
 OpWriter& OpWriter::press(int shownMarker, int x, int y) {
     return op(Op::MarkerDown).u16(shownMarker).point(x, y);
 }

@@ -23,6 +23,7 @@ enum class Op : std::uint8_t {
     Arrows,     // byte x over the step arrows, byte: 1 clicks
     Answers,    // byte flags, then the answers of the dialogs the next steps open
     File,       // byte file, raw text: the contents of one of the pupil's files
+    Key,        // byte key, byte: bit 0 holds Shift; a key on the board with the keyboard focus
     Count
 };
 
@@ -52,6 +53,7 @@ struct OpWriter {
     OpWriter& mouse(Op op, int x, int y); // MarkerMove or MarkerUp to the marker holding it
     OpWriter& press(int shownMarker, int x, int y);
     OpWriter& type(WidgetId id, std::size_t hostileText);
+    OpWriter& key(int boardKey, bool shift = false);
 };
 
 } // namespace voltaro::fuzz

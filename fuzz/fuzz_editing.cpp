@@ -3,6 +3,7 @@
 #include "editing_ops.h"
 #include "fuzz_support.h"
 
+#include "app/board_keys.h"
 #include "app/dispatch.h"
 #include "bench/operations.h"
 #include "edit/view_options.h"
@@ -151,6 +152,7 @@ private:
         p.nameDialogs.clear();
         p.clipboard.clear();
         p.printedPages.clear();
+        p.pages.clear();
     }
 
     void step(Op op) {
@@ -187,6 +189,8 @@ private:
             return answers();
         case Op::File:
             return file();
+        case Op::Key:
+            return key();
         case Op::Count:
             return;
         }
@@ -303,6 +307,15 @@ private:
             widgetEvent(bench(), WidgetId::cirplayim, WidgetEvent::Click);
     }
 
+    // A key on the board; Escape also closes a popup the step before opened.
+    void key() {
+        constexpr int kBoardKeys = static_cast<int>(BoardKey::Down) + 1;
+        const auto key = static_cast<BoardKey>(m_in.byte() % kBoardKeys);
+        const bool shift = m_in.byte() & 1;
+        trace("key", static_cast<int>(key), shift);
+        boardKeyPress(bench(), key, shift);
+    }
+
     void answers() {
         test::ScriptedPlatform& p = m_desk.platform;
         const int flags = m_in.byte();
@@ -314,8 +327,10 @@ private:
             p.saveAnswers.push_back(kFiles[m_in.byte() % 3]);
         if (flags & 16)
             p.nameAnswers.push_back(m_in.text(16));
-        if (flags & 32)
-            p.printerAnswers.push_back(flags & 64 ? m_in.i32() : m_in.u16());
+        if (flags & 32) {
+            const int width = flags & 64 ? m_in.i32() : m_in.u16();
+            p.printerAnswers.push_back(PrintableArea{width, flags & 128 ? m_in.i32() : m_in.u16()});
+        }
     }
 
     void file() {

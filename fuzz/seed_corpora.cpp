@@ -5,6 +5,8 @@
 // voltaro_fuzz_seeds OUT [FOLDER...]: OUT/description, OUT/cir_file, OUT/editing.
 #include "editing_ops.h"
 
+#include "app/board_keys.h"
+
 #include "lessons/builtin_circuits.h"
 #include "model/circuit_file.h"
 #include "model/description_writer.h"
@@ -153,6 +155,16 @@ void writeEditingRuns(const fs::path& out) {
     // The bottom handle dragged far.
     const int handle = shownIndex(started.bench, MarkerRef::named(MarkerId::botsh));
     save(OpWriter().press(handle, 4, 4).mouse(Op::MarkerMove, 900, 900).mouse(Op::MarkerUp, 0, 0));
+    // The meter on, then the keys through the whole focus order: each control clicked, its
+    // arrows and Escape pressed.
+    OpWriter keys;
+    keys.menu(MenuId::On1);
+    for (int stop = 0; stop < 30; ++stop) {
+        keys.key(static_cast<int>(BoardKey::Tab));
+        for (BoardKey k : {BoardKey::Left, BoardKey::Down, BoardKey::Enter, BoardKey::Escape})
+            keys.key(static_cast<int>(k), stop % 2 == 1);
+    }
+    save(keys);
 }
 
 } // namespace

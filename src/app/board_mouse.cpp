@@ -1,4 +1,5 @@
 #include "app/dispatch.h"
+#include "app/step_recorder.h"
 #include "bench/workbench.h"
 #include "edit/source_config.h"
 #include "lessons/step_arrows.h"
@@ -14,6 +15,7 @@ namespace voltaro {
 void circuitMouseDown(Workbench& bench, int x, int y) {
     x = withinPointerReach(x, 0);
     y = withinPointerReach(y, 0);
+    startDrag(bench, std::nullopt);
     bench.ui.mouseHeld = true;
     startCopySelection(bench, x, y);
 }
@@ -33,6 +35,7 @@ void circuitMouseMove(Workbench& bench, int x, int y) {
 void circuitMouseUp(Workbench& bench, int, int) {
     bench.ui.mouseHeld = false;
     finishCopySelection(bench);
+    finishDrag(bench);
 }
 
 } // namespace voltaro

@@ -1,5 +1,6 @@
 #include "app/board_pointer.h"
 
+#include "app/board_keys.h"
 #include "app/dispatch.h"
 #include "bench/workbench.h"
 #include "view/marker_hit.h"
@@ -36,6 +37,8 @@ bool boardPress(Workbench& bench, int x, int y) {
     if (!target && !onPicture(x, y))
         return false;
     bench.ui.captured = {true, target};
+    if (target)
+        focusByPointer(bench, *target);
     deliver(bench, target, x, y, markerMouseDown, circuitMouseDown);
     return true;
 }

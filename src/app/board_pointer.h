@@ -12,7 +12,8 @@ struct Workbench;
 // its moves and release coming to it with X, Y relative to the marker's present top-left corner
 // (picture pixels for the picture), wherever the pointer is. Moves with no button held go to
 // whatever lies under the pointer; such a move also ends a capture whose release went
-// elsewhere (a popup took the mouse). Each returns whether an event reached a handler.
+// elsewhere (a popup took the mouse). A press on a control of the focus order also moves the
+// board's keyboard focus there. Each returns whether an event reached a handler.
 bool boardPress(Workbench& bench, int x, int y);
 bool boardMove(Workbench& bench, int x, int y, bool buttonHeld);
 bool boardRelease(Workbench& bench, int x, int y);

@@ -1,6 +1,9 @@
 #include "app/dispatch.h"
 
+#include "app/open_file.h"
 #include "app/shell.h"
+#include "app/step_recorder.h"
+#include "app/undo_commands.h"
 #include "bench/workbench.h"
 #include "edit/circuit_break.h"
 #include "edit/edit_bindings.h"
@@ -22,7 +25,7 @@ const std::vector<const std::vector<MenuBinding>*>& menuBindingTables() {
     static const std::vector<const std::vector<MenuBinding>*> tables = {
         &shellMenuBindings(),  &editMenuBindings(),      &meterMenuBindings(),
         &breakMenuBindings(),  &filePanelMenuBindings(), &lessonMenuBindings(),
-        &outputMenuBindings(),
+        &outputMenuBindings(), &historyMenuBindings(),   &recentFileMenuBindings(),
     };
     return tables;
 }
@@ -111,15 +114,19 @@ bool isReachable(const Menus& menus, MenuId id) {
     return true;
 }
 
+bool hasWorkingShortcut(const Menus& menus, MenuId id) {
+    return *menuDesign(id).shortcut && menus[id].visible && menus[id].enabled;
+}
+
 bool hasMenuHandler(MenuId id) {
     return menuHandler(id) != nullptr;
 }
 
 void triggerMenu(Workbench& bench, MenuId id) {
-    if (!isReachable(bench.model.menus, id))
+    if (!isReachable(bench.model.menus, id) && !hasWorkingShortcut(bench.model.menus, id))
         return;
     if (MenuHandler handler = menuHandler(id))
-        handler(bench, id);
+        runAsStep(bench, StepEvent::ofMenu(id), [&] { handler(bench, id); });
 }
 
 bool hasWidgetHandler(WidgetId id, WidgetEvent event) {
@@ -130,7 +137,7 @@ void widgetEvent(Workbench& bench, WidgetId id, WidgetEvent event) {
     if (!isUsable(bench.model.widgets, id))
         return;
     if (WidgetHandler handler = widgetHandler(id, event))
-        handler(bench, id);
+        runAsStep(bench, StepEvent::ofWidget(id), [&] { handler(bench, id); });
 }
 
 void pictureMouseMove(Workbench& bench, WidgetId id, int x, int y) {
@@ -142,6 +149,7 @@ void pictureMouseMove(Workbench& bench, WidgetId id, int x, int y) {
 }
 
 void markerMouseDown(Workbench& bench, MarkerRef marker, int x, int y) {
+    startDrag(bench, marker);
     runMarkerHandler(bench, marker, x, y, &MarkerBinding::down);
 }
 
@@ -151,6 +159,7 @@ void markerMouseMove(Workbench& bench, MarkerRef marker, int x, int y) {
 
 void markerMouseUp(Workbench& bench, MarkerRef marker, int x, int y) {
     runMarkerHandler(bench, marker, x, y, &MarkerBinding::up);
+    finishDrag(bench);
 }
 
 } // namespace voltaro

@@ -14,8 +14,13 @@ struct Workbench;
 // Whether the pupil can choose the entry: it and every menu above it are visible and enabled.
 bool isReachable(const Menus& menus, MenuId id);
 
-// Runs the handler of an entry the pupil chose. Entries that cannot be reached, and entries
-// without a handler (submenus, separators), do nothing.
+// Whether an entry's shortcut works: the entry has one and is visible and enabled itself. Its
+// key acts wherever the menu above it is, so that the zoom keys work in a locked circuit,
+// whose Options menu is disabled.
+bool hasWorkingShortcut(const Menus& menus, MenuId id);
+
+// Runs the handler of an entry the pupil chose, in its menu or by its shortcut. Entries that
+// can be reached neither way, and entries without a handler (submenus, separators), do nothing.
 void triggerMenu(Workbench& bench, MenuId id);
 bool hasMenuHandler(MenuId id);
 

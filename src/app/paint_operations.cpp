@@ -56,6 +56,10 @@ void reanchorSides(Workbench& bench) {
 
 void placeRbt(Workbench& bench) {
     getrtotalbt(bench);
+    if (!bench.paintsBoard) {
+        refreshMeter(bench);
+        return;
+    }
     // Without a board the paint still puts every marker in its place.
     NullCanvas noBoard;
     Canvas& board = bench.canvas ? *bench.canvas : noBoard;

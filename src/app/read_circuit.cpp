@@ -126,9 +126,11 @@ std::optional<Failure> readCircuitAfterStartUp(Workbench& bench, const CircuitLi
     return readCurrentCircuit(bench);
 }
 
-void cirbt(Workbench& bench) {
-    if (const std::optional<Failure> failure = readCurrentCircuit(bench))
+bool cirbt(Workbench& bench) {
+    const std::optional<Failure> failure = readCurrentCircuit(bench);
+    if (failure)
         bench.platform->error(inCurrentCircuit(failure->reason, bench.circuits));
+    return !failure;
 }
 
 } // namespace voltaro

@@ -62,11 +62,17 @@ void About1Click(Workbench& bench, MenuId) {
     bench.platform->showAbout(aboutText());
 }
 
+void Keyboard1Click(Workbench& bench, MenuId) {
+    bench.platform->showPage(
+        kKeyboardTitle, std::vector<Text>(std::begin(kKeyboardLines), std::end(kKeyboardLines)));
+}
+
 const std::vector<MenuBinding>& shellMenuBindings() {
     static const std::vector<MenuBinding> bindings = {
         {MenuId::Reset1, Reset1Click},
         {MenuId::Exit1, Exit1Click},
         {MenuId::About1, About1Click},
+        {MenuId::Keyboard1, Keyboard1Click},
     };
     return bindings;
 }

@@ -16,6 +16,8 @@ struct Workbench;
 void Reset1Click(Workbench& bench, MenuId);
 void Exit1Click(Workbench& bench, MenuId);
 void About1Click(Workbench& bench, MenuId);
+// "&Keyboard": a page listing the keys of the board and the window.
+void Keyboard1Click(Workbench& bench, MenuId);
 
 // What the about box says.
 Text aboutText();

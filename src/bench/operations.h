@@ -29,8 +29,9 @@ void reanchorSides(Workbench& bench);
 // Solve and paint the whole board, then refresh the meter.
 void placeRbt(Workbench& bench);
 
-// Read the current circuit of the circuit list into the model and the window.
-void cirbt(Workbench& bench);
+// Read the current circuit of the circuit list into the model and the window; a malformed one
+// gets its message. Whether it was read whole.
+bool cirbt(Workbench& bench);
 
 // The potential of a slot's node for a lead (1 or 2; any other is left alone).
 void measureLeadPotential(Workbench& bench, int lead, int slot);

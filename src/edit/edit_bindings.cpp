@@ -6,6 +6,7 @@
 #include "edit/resistor_box.h"
 #include "edit/source_config.h"
 #include "edit/view_options.h"
+#include "edit/view_zoom.h"
 
 namespace voltaro {
 
@@ -32,6 +33,13 @@ std::vector<MenuBinding> buildMenuBindings() {
         {M::ShowBright1, ShowResistance1Click},
         {M::ShowCurrent1, ShowResistance1Click},
         {M::ElectronFlow1, ShowResistance1Click},
+        {M::ZoomIn1, ZoomIn1Click},
+        {M::ZoomOut1, ZoomOut1Click},
+        {M::ActualSize1, ActualSize1Click},
+        {M::Zoom100, zoomScaleClick},
+        {M::Zoom125, zoomScaleClick},
+        {M::Zoom150, zoomScaleClick},
+        {M::Zoom200, zoomScaleClick},
     };
     bindEntriesOf(bindings, M::Bulb1, Add1Click);
     bindEntriesOf(bindings, M::firstParallel01, N03Click);

@@ -24,6 +24,13 @@ inline constexpr Phrase kOpenDialogFilter = VOLTARO_TEXT("Edit", "Circuits(*.cir
 inline constexpr Phrase kFileNotRead = VOLTARO_TEXT("Edit", "The file %1 could not be read: %2");
 inline constexpr Phrase kCircuitNotSaved = VOLTARO_TEXT("Edit", "The circuit could not be saved to %1: %2");
 
+// "Recent &Files": %1 is the place in the list (1..8), %2 the file's name.
+inline constexpr Phrase kRecentFileCaption = VOLTARO_TEXT("Edit", "&%1 %2");
+// %1 is why a file chosen there could not be read.
+inline constexpr Phrase kRecentFileGone = VOLTARO_TEXT("Edit", "%1\nIt has been taken off the list of recent files.");
+// %1 is the reason.
+inline constexpr Phrase kFilesNotRemembered = VOLTARO_TEXT("Edit", "The list of recent files cannot be kept for the next start: %1");
+
 // A number typed out of its box's range: %1 is the text typed in quotes, %2 the largest number.
 inline constexpr Phrase kResistanceOutOfRange = VOLTARO_TEXT("Edit", "%1 is out of range: a resistance lies between -%2 and %2 ohms");
 inline constexpr Phrase kCellValueOutOfRange = VOLTARO_TEXT("Edit", "%1 is out of range: a cell's voltage lies between -%2 and %2 volts");

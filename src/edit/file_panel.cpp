@@ -5,6 +5,7 @@
 #include "bench/platform.h"
 #include "bench/workbench.h"
 #include "edit/edit_texts.h"
+#include "edit/recent_files.h"
 #include "model/circuit_file.h"
 #include "model/description_writer.h"
 #include "model/model_texts.h"
@@ -18,13 +19,13 @@ constexpr int kNewFile = 0;
 constexpr int kAddToFile = 1;
 
 // A new file replaces the one chosen, so the dialog asks first; adding keeps what it holds.
-FileDialogOptions saveDialog(const Workbench& bench) {
+FileDialogOptions saveDialog(Workbench& bench) {
     const bool replaces = bench.menu(MenuId::SaveCircuit1).tag == kNewFile;
-    return {kSaveDialogTitle, kSaveDialogFilter, "cir", bench.files.saveDirectory, replaces};
+    return {kSaveDialogTitle, kSaveDialogFilter, "cir", dialogFolder(bench), replaces};
 }
 
-FileDialogOptions openDialog(const Workbench& bench) {
-    return {kOpenDialogTitle, kOpenDialogFilter, "", bench.files.openDirectory};
+FileDialogOptions openDialog(Workbench& bench) {
+    return {kOpenDialogTitle, kOpenDialogFilter, "", dialogFolder(bench)};
 }
 
 void showChooseFilePrompt(Workbench& bench) {
@@ -59,7 +60,7 @@ void save(Workbench& bench) {
     const std::optional<std::string> path = bench.platform->saveFileName(saveDialog(bench));
     if (!path)
         return;
-    bench.files.saveDirectory = folderOf(*path);
+    noteFolderUsed(bench, folderOf(*path));
     const std::string description =
         describeCircuit(bench.model, bench.widget(WidgetId::Showvaluecb).checked);
     const bool adding = bench.menu(MenuId::SaveCircuit1).tag == kAddToFile;
@@ -68,8 +69,10 @@ void save(Workbench& bench) {
             ? addToCircuitFile(bench, *path, description)
             : bench.platform->replaceFile(
                   *path, newFileText(bench.widget(WidgetId::expmem).lines.english(), description));
-    if (!failure)
+    if (!failure) {
+        noteFileUsed(bench, *path);
         return;
+    }
     bench.platform->error(Text(kCircuitNotSaved).arg(*path).arg(failure->reason));
     // The explanation typed for a new file stays on offer, to be saved somewhere else.
     if (!adding) {
@@ -82,25 +85,8 @@ void load(Workbench& bench) {
     const std::optional<std::string> path = bench.platform->openFileName(openDialog(bench));
     if (!path)
         return;
-    bench.files.openDirectory = folderOf(*path);
-    // The file shown before is no longer on offer, even when this one cannot be read.
-    bench.widget(WidgetId::yngb).visible = false;
-    const std::optional<std::string> text = readFileText(bench, *path);
-    if (!text) {
-        showChooseFilePrompt(bench);
-        return;
-    }
-    const FileExplanation explanation = readExplanation(splitLines(*text));
-    Widget& box = bench.widget(WidgetId::expmem);
-    box.lines = shownExplanation(explanation.lines);
-    if (!explanation.proper) {
-        box.lines = {kChooseFilePrompt};
-        bench.platform->warning(kNotProperFileMessage);
-        return;
-    }
-    bench.files.openedFile = *path;
-    box.readOnly = true;
-    bench.widget(WidgetId::yngb).visible = true;
+    noteFolderUsed(bench, folderOf(*path));
+    showFileToLoad(bench, *path);
 }
 
 // Shows the panel with the action button focused, as both modes open it.
@@ -119,7 +105,6 @@ void openPanel(Workbench& bench, const Phrase& caption, FilePanelMode mode, cons
 
 void Newfile1Click(Workbench& bench, MenuId) {
     bench.menu(MenuId::SaveCircuit1).tag = kNewFile;
-    bench.files.saveDirectory = bench.platform->currentDirectory();
     Widget& box = bench.widget(WidgetId::expmem);
     box.lines = {kExplanationPrompt};
     box.readOnly = false;
@@ -136,7 +121,6 @@ void Addtofile1Click(Workbench& bench, MenuId) {
 }
 
 void LoadCircuit1Click(Workbench& bench, MenuId) {
-    bench.files.openDirectory = bench.platform->currentDirectory();
     Widget& box = bench.widget(WidgetId::expmem);
     box.lines = {kChooseFilePrompt};
     box.readOnly = true;
@@ -151,17 +135,39 @@ void nextbtClick(Workbench& bench, WidgetId) {
         save(bench);
 }
 
-void ybtClick(Workbench& bench, WidgetId) {
+bool showFileToLoad(Workbench& bench, const std::string& path) {
+    // The file shown before is no longer on offer, even when this one cannot be read.
+    bench.widget(WidgetId::yngb).visible = false;
+    const std::optional<std::string> text = readFileText(bench, path);
+    if (!text) {
+        showChooseFilePrompt(bench);
+        return false;
+    }
+    const FileExplanation explanation = readExplanation(splitLines(*text));
+    Widget& box = bench.widget(WidgetId::expmem);
+    box.lines = shownExplanation(explanation.lines);
+    if (!explanation.proper) {
+        box.lines = {kChooseFilePrompt};
+        bench.platform->warning(kNotProperFileMessage);
+        return false;
+    }
+    bench.files.openedFile = path;
+    box.readOnly = true;
+    bench.widget(WidgetId::yngb).visible = true;
+    return true;
+}
+
+bool acceptOpenedFile(Workbench& bench) {
     const std::string path = bench.files.openedFile;
     const std::optional<std::string> text = readFileText(bench, path);
     if (!text)
-        return;
+        return false;
     const LineViews lines = splitLines(*text);
     const FileExplanation explanation = readExplanation(lines);
     if (!explanation.proper) {
         showChooseFilePrompt(bench);
         bench.platform->warning(kNotProperFileMessage);
-        return;
+        return false;
     }
     bench.meter.leadsAwaitCircuit = true; // until the file's circuit 1 is read
     resistrestbt(bench);
@@ -170,9 +176,16 @@ void ybtClick(Workbench& bench, WidgetId) {
     bench.circuits.sourceFile = path;
     bench.circuits.setName = Text::verbatim(fileNameOf(path)); // "Circuits: " and the name
     // A circuit read whole closes the panel; a malformed one leaves it open behind the error.
-    cirbt(bench);
+    const bool readWhole = cirbt(bench);
     if (loaded.truncated)
         bench.platform->warning(tooManyCircuitsMessage());
+    if (readWhole)
+        noteFileUsed(bench, path);
+    return readWhole;
+}
+
+void ybtClick(Workbench& bench, WidgetId) {
+    acceptOpenedFile(bench);
 }
 
 void nbtClick(Workbench& bench, WidgetId id) {

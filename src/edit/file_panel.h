@@ -26,6 +26,14 @@ void LoadCircuit1Click(Workbench& bench, MenuId);
 void nextbtClick(Workbench& bench, WidgetId);
 // "&Yes": the file shown is the right one; its circuits are loaded and circuit 1 is read.
 void ybtClick(Workbench& bench, WidgetId);
+
+// What "&Load" does once a file is chosen: its explanation in the panel's box and the question
+// "Is this the right Circuit?"; a file that cannot be read or is not proper gets its message.
+// Whether the question is asked.
+bool showFileToLoad(Workbench& bench, const std::string& path);
+// What "&Yes" does: the file the panel shows loaded and its circuit 1 read. Whether that circuit
+// was read whole (reading it closes the panel only then); a file read no more gives false too.
+bool acceptOpenedFile(Workbench& bench);
 // "&No", also when the button takes the focus: back to choosing a file.
 void nbtClick(Workbench& bench, WidgetId);
 void nbtEnter(Workbench& bench, WidgetId);

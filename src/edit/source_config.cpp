@@ -8,12 +8,15 @@
 #include "model/numbers.h"
 #include "view/source_paint.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace voltaro {
 
 namespace {
+
+constexpr int kDialWidth = 50; // the needle's dial spans 50 pixels from `battneg`'s Left
 
 void updateCellSupply(Workbench& bench) {
     bench.model.source.supplyVoltage =
@@ -99,7 +102,7 @@ void acceptCellValue(Workbench& bench, double value) {
 }
 
 void dragNeedle(Workbench& bench, int x, int y) {
-    constexpr int kDialHalfWidth = 25;       // the dial spans 50 pixels from `battneg`'s Left
+    constexpr int kDialHalfWidth = kDialWidth / 2;
     constexpr double kDialRise = 20.0;       // its middle lies this far above the terminals'
     constexpr double kDialHalfHeight = 20.0; // a move this far from the middle is off the dial
     const Marker& negative = bench.marker(MarkerId::battneg);
@@ -111,6 +114,16 @@ void dragNeedle(Workbench& bench, int x, int y) {
     if (std::fabs(y - dialMiddle) >= kDialHalfHeight)
         return;
     bench.model.source.supplyVoltage = (x - left) * kVoltsPerPixel;
+    placeRbt(bench);
+}
+
+void stepSupplyVoltage(Workbench& bench, double step) {
+    if (bench.model.menus.sourceKind() != SourceKind::Variable)
+        return;
+    constexpr double kTenths = 10.0; // the steps land on tenths of a volt
+    const double top = kDialWidth * kVoltsPerPixel;
+    double& voltage = bench.model.source.supplyVoltage;
+    voltage = std::clamp(std::round((voltage + step) * kTenths) / kTenths, 0.0, top);
     placeRbt(bench);
 }
 

@@ -38,5 +38,8 @@ void acceptCellValue(Workbench& bench, double value);
 // The needle drag: X, Y in picture pixels over the 50-pixel dial above the battery terminals,
 // 0.2 V per pixel from the dial's left end; moves off the dial are ignored.
 void dragNeedle(Workbench& bench, int x, int y);
+// The variable supply's voltage stepped by a key, on tenths of a volt within the dial's 0 to
+// 10 V; nothing while the source is cells.
+void stepSupplyVoltage(Workbench& bench, double step);
 
 } // namespace voltaro

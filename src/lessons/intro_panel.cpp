@@ -8,15 +8,18 @@
 namespace voltaro {
 
 void openIntroPanel(Workbench& bench, const Text& caption, const std::vector<const char*>& lines) {
-    Widget& panel = bench.widget(WidgetId::Savepl);
-    panel.caption = caption;
-    bench.files.panelMode = FilePanelMode::Save; // not loading: Ok loads no file
-    Widget& memo = bench.widget(WidgetId::expmem);
     std::vector<Text> texts;
     for (const char* line : lines)
         texts.push_back(lessonText(line));
-    memo.lines = std::move(texts);
-    memo.readOnly = true;
+    bench.widget(WidgetId::expmem).lines = std::move(texts);
+    showIntroPanel(bench, caption);
+}
+
+void showIntroPanel(Workbench& bench, const Text& caption) {
+    Widget& panel = bench.widget(WidgetId::Savepl);
+    panel.caption = caption;
+    bench.files.panelMode = FilePanelMode::Save; // not loading: Ok loads no file
+    bench.widget(WidgetId::expmem).readOnly = true;
     bench.widget(WidgetId::Panel3).visible = true;
     panel.visible = true;
     bench.ui.focus = WidgetId::okdokeybt;

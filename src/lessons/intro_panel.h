@@ -16,6 +16,8 @@ struct Workbench;
 // Shows the panel under `caption` with the lines of the lessons' texts, one a memo line, and
 // the focus on Ok.
 void openIntroPanel(Workbench& bench, const Text& caption, const std::vector<const char*>& lines);
+// Shows the panel under `caption` over the lines its explanation box holds, the focus on Ok.
+void showIntroPanel(Workbench& bench, const Text& caption);
 
 // Makes the circuits the list's set: circuit c's chunks become chunks 1.. of circuit c (the
 // chunks behind them stay), the count the number of circuits, the current circuit 1.

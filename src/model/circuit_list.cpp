@@ -11,6 +11,11 @@ constexpr std::size_t kLongLine = 200; // a longer line ends its chunk
 
 } // namespace
 
+bool sameCircuits(const CircuitList& a, const CircuitList& b) {
+    return a.count == b.count && a.current == b.current && a.setName == b.setName &&
+           a.sourceFile == b.sourceFile && a.chunks == b.chunks;
+}
+
 CircuitLoad loadCircuits(CircuitList& list, const LineViews& lines, std::size_t start) {
     CircuitLoad load;
     int circuit = 1;

@@ -29,6 +29,9 @@ struct CircuitList {
     const std::string& chunk(int circuit, int index) const { return chunks[circuit][index]; }
 };
 
+// Whether two lists hold the same circuits, count, current number, set name and file.
+bool sameCircuits(const CircuitList& a, const CircuitList& b);
+
 // What loading a file's circuit lines into the list gave.
 struct CircuitLoad {
     int count = 0;          // circuits closed by "*" that the list now holds

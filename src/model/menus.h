@@ -22,12 +22,26 @@ enum class MenuId {
     Newfile1,
     Addtofile1,
     LoadCircuit1,
+    RecentFiles1, // "Recent &Files": the files loaded or saved last
+    RecentFile1,  // the newest; Tags 1..8 are the places in the list
+    RecentFile2,
+    RecentFile3,
+    RecentFile4,
+    RecentFile5,
+    RecentFile6,
+    RecentFile7,
+    RecentFile8,
+    N14, // separator
+    ClearRecent1,
     N3, // separator
     Copy1,
     CopySelect1,
     print1,
     N4, // separator
     Exit1,
+    Edit1, // "&Edit": undo and redo of the pupil's steps
+    Undo1,
+    Redo1,
     Circuits1, // "&Circuits": the lessons ("How to", "&Simple", "&Advanced") and worksheets
     Howto1,
     Firststeps1,
@@ -68,7 +82,17 @@ enum class MenuId {
     ShowBright1,
     ShowCurrent1,  // "Show C&urrent": the current's dots over the board
     ElectronFlow1, // the dots move the way electrons do, from the negative terminal round
-    Measure1,      // "&Meter"
+    N15,           // separator
+    Zoom1,         // "&Zoom"; its Tag is the view scale in percent
+    ZoomIn1,       // the next larger scale
+    ZoomOut1,      // the next smaller scale
+    ActualSize1,   // 100 %
+    N16,           // separator
+    Zoom100,       // the scales, each its percent as its Tag
+    Zoom125,
+    Zoom150,
+    Zoom200,
+    Measure1, // "&Meter"
     On1,
     None1,    // hidden; the check mark of one of these three is the meter's mode
     Voltage1, // hidden
@@ -78,6 +102,9 @@ enum class MenuId {
     Meter21, // "Meter &2", hidden: the second meter, which nothing shows
     On2,
     Help1,
+    Keyboard1,        // "&Keyboard": the page of the keys
+    DescribeCircuit1, // "&Describe Circuit": the circuit in words
+    N14,              // separator
     About1,
     // element menu, on a slot marker, a corner or the break marker
     secondpu,
@@ -157,13 +184,14 @@ struct MenuDesign {
     bool checked;
     bool visible;
     bool enabled;
-    const char* shortcut; // "" or a key sequence such as "Ctrl+C"
+    const char* shortcut; // "" or key sequences such as "Ctrl+C", more than one split by "; "
     bool isPopup;         // one of the four popup menus
 };
 
 // The live state of one entry.
 struct MenuEntry {
     Text caption;
+    Text toolTip; // shown over the entry, when there is one
     int tag = 0;
     bool checked = false;
     bool visible = true;
@@ -200,6 +228,7 @@ struct Menus {
     bool showBrightness() const { return (*this)[MenuId::ShowBright1].checked; }
     bool showCurrent() const { return (*this)[MenuId::ShowCurrent1].checked; }
     bool electronFlow() const { return (*this)[MenuId::ElectronFlow1].checked; }
+    int viewScalePercent() const { return (*this)[MenuId::Zoom1].tag; }
     bool meterOff() const { return (*this)[MenuId::None1].checked; }
     bool voltageMode() const { return (*this)[MenuId::Voltage1].checked; }
     bool currentMode() const { return (*this)[MenuId::current1].checked; }

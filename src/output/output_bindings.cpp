@@ -1,6 +1,7 @@
 #include "output/output_bindings.h"
 
 #include "output/board_copy.h"
+#include "output/circuit_words.h"
 #include "output/print_command.h"
 
 namespace voltaro {
@@ -10,6 +11,7 @@ const std::vector<MenuBinding>& outputMenuBindings() {
         {MenuId::Copy1, Copy1Click},
         {MenuId::CopySelect1, CopySelect1Click},
         {MenuId::print1, print1Click},
+        {MenuId::DescribeCircuit1, DescribeCircuit1Click},
     };
     return bindings;
 }

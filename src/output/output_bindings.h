@@ -6,7 +6,7 @@
 
 namespace voltaro {
 
-// "&Copy", "C&opy Select" and "&Print", bound to their menu entries.
+// "&Copy", "C&opy Select", "&Print" and "&Describe Circuit", bound to their menu entries.
 const std::vector<MenuBinding>& outputMenuBindings();
 
 } // namespace voltaro

@@ -2,10 +2,10 @@
 
 #include "app/board_pointer.h"
 #include "bench/workbench.h"
+#include "qt/board_panel.h"
 
 #include <QCursor>
 #include <QMouseEvent>
-#include <QWidget>
 
 namespace voltaro {
 
@@ -31,10 +31,14 @@ Qt::CursorShape cursorShape(MarkerCursor cursor) {
 
 } // namespace
 
-BoardMouse::BoardMouse(QWidget* panel, Workbench& bench, std::function<void()> afterEvent)
+BoardMouse::BoardMouse(BoardPanel* panel, Workbench& bench, std::function<void()> afterEvent)
     : QObject(panel), m_panel(panel), m_bench(bench), m_afterEvent(std::move(afterEvent)) {
     panel->setMouseTracking(true);
     panel->installEventFilter(this);
+}
+
+QPoint BoardMouse::onBoard(const QMouseEvent* event) const {
+    return m_panel->toBoard(event->position().toPoint());
 }
 
 bool BoardMouse::eventFilter(QObject* watched, QEvent* event) {
@@ -43,15 +47,15 @@ bool BoardMouse::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        press(static_cast<QMouseEvent*>(event)->position().toPoint());
+        press(onBoard(static_cast<QMouseEvent*>(event)));
         return true;
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        move(mouse->position().toPoint(), mouse->buttons() != Qt::NoButton);
+        move(onBoard(mouse), mouse->buttons() != Qt::NoButton);
         return true;
     }
     case QEvent::MouseButtonRelease:
-        release(static_cast<QMouseEvent*>(event)->position().toPoint());
+        release(onBoard(static_cast<QMouseEvent*>(event)));
         return true;
     default:
         return false;

@@ -1,9 +1,10 @@
 #include "qt/board_panel.h"
 
 #include "model/markers.h"
+#include "qt/board_canvas.h"
 #include "qt/dot_overlay.h"
-#include "qt/qt_canvas.h"
 #include "qt/qt_colours.h"
+#include "qt/zoomed_widgets.h"
 #include "view/point.h"
 
 #include <QPaintEvent>
@@ -33,9 +34,12 @@ void drawLoweredBevel(QPainter& p, const QRect& outer, int width) {
 } // namespace
 
 void drawMarker(QPainter& p, const Marker& m) {
-    p.setPen(QPen(toQColor(m.pen), 0));
     p.setBrush(toQColor(m.brush));
-    const QRect box(m.left, m.top, m.width - 1, m.height - 1);
+    // Under a scale the outline is a board pixel wide, through the middle of the edge pixels.
+    const bool scaled = p.deviceTransform().m11() != 1.0 || p.device()->devicePixelRatioF() != 1.0;
+    p.setPen(QPen(toQColor(m.pen), scaled ? 1 : 0));
+    const double edge = scaled ? 0.5 : 0.0;
+    const QRectF box(m.left + edge, m.top + edge, m.width - 1, m.height - 1);
     if (m.shape == MarkerShape::Circle)
         p.drawEllipse(box);
     else
@@ -51,7 +55,8 @@ BoardPanel::BoardPanel(QWidget* parent)
     // Every paint covers what it repaints, so nothing below the panel is painted first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_picture.fill(Qt::white);
-    m_canvas = std::make_unique<QtCanvas>(m_picture);
+    m_canvas =
+        std::make_unique<BoardCanvas>(m_picture, [this] { return devicePixelsPerBoardPixel(); });
 }
 
 BoardPanel::~BoardPanel() = default;
@@ -62,18 +67,43 @@ Canvas& BoardPanel::canvas() {
 
 void BoardPanel::updateCurrentDots() {
     if (m_flow)
-        update(currentDotsBounds(*m_flow));
+        update(toView(currentDotsBounds(*m_flow)));
+}
+
+ViewScale BoardPanel::viewScale() const {
+    return ViewScale{m_viewScalePercent ? m_viewScalePercent() : 100};
+}
+
+double BoardPanel::devicePixelsPerBoardPixel() const {
+    return viewScale().factor() * devicePixelRatioF();
+}
+
+QRect BoardPanel::toView(const QRect& board) const {
+    return voltaro::toView(viewScale(), board);
+}
+
+QPoint BoardPanel::toBoard(const QPoint& view) const {
+    const ViewScale scale = viewScale();
+    return QPoint(scale.toBoard(view.x()), scale.toBoard(view.y()));
 }
 
 void BoardPanel::paintEvent(QPaintEvent* event) {
     m_canvas->finish();
     QPainter p(this);
+    const QRect pictureBounds(kPictureLeft, kPictureTop, kBoardWidth, kBoardHeight);
     // A repaint within the picture (a frame of the current's dots) leaves the panel's frame be.
-    if (!QRect(QPoint(kPictureLeft, kPictureTop), m_picture.size()).contains(event->rect())) {
+    const bool withFrame = !toView(pictureBounds).contains(event->rect());
+    if (withFrame)
         p.fillRect(rect(), toQColor(Colour::PanelBrown));
-        drawLoweredBevel(p, rect(), 3);
-    }
-    p.drawImage(kPictureLeft, kPictureTop, m_picture);
+    const double factor = viewScale().factor();
+    p.scale(factor, factor);
+    if (withFrame)
+        drawLoweredBevel(p, QRect(QPoint(0, 0), toBoard(rect().bottomRight())), 3);
+    const QRectF pictureBox(pictureBounds);
+    if (ScaledCanvas* scaled = m_canvas->scaled())
+        p.drawImage(pictureBox, scaled->image());
+    else
+        p.drawImage(pictureBox, m_picture);
     if (m_flow)
         drawCurrentDots(p, *m_flow);
     if (!m_markers)

@@ -47,7 +47,8 @@ QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
         action = new QAction(translated(designCaption(id)), into);
         action->setCheckable(design.checkable);
         if (*design.shortcut) {
-            action->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));
+            action->setShortcuts(
+                QKeySequence::listFromString(QString::fromLatin1(design.shortcut)));
             m_window->addAction(action);
         }
         connect(action, &QAction::triggered, this, [this, id] { m_onTrigger(id); });
@@ -58,6 +59,14 @@ QAction* MenuMirror::addEntry(QWidget* into, MenuId id) {
     return action;
 }
 
+// A menu shows the tool tips of its entries once one of them has its own.
+void MenuMirror::showToolTip(MenuId id, QAction* action, const QString& toolTip) {
+    action->setToolTip(toolTip);
+    const std::optional<MenuId> parent = menuDesign(id).parent;
+    if (!toolTip.isEmpty() && parent && m_menus[index(*parent)])
+        m_menus[index(*parent)]->setToolTipsVisible(true);
+}
+
 void MenuMirror::sync(const Menus& menus) {
     for (int i = 0; i < kMenuCount; ++i) {
         const auto id = static_cast<MenuId>(i);
@@ -65,8 +74,10 @@ void MenuMirror::sync(const Menus& menus) {
         QAction* action = m_actions[index(id)];
         if (menuDesign(id).isPopup)
             continue;
-        if (!isSeparator(id))
+        if (!isSeparator(id)) {
             action->setText(translated(entry.caption));
+            showToolTip(id, action, translated(entry.toolTip));
+        }
         if (action->isCheckable())
             action->setChecked(entry.checked);
         action->setVisible(entry.visible);

@@ -35,6 +35,7 @@ private:
     static std::size_t index(MenuId id) { return static_cast<std::size_t>(id); }
     void addEntries(QMenu* into, MenuId parent);
     QAction* addEntry(QWidget* into, MenuId id);
+    void showToolTip(MenuId id, QAction* action, const QString& toolTip);
 
     QWidget* m_window;
     TriggerHandler m_onTrigger;

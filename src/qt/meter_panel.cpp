@@ -2,6 +2,7 @@
 
 #include "model/widgets.h"
 #include "qt/widget_mirror.h"
+#include "qt/zoomed_widgets.h"
 
 #include <QFrame>
 #include <QPalette>
@@ -33,6 +34,7 @@ void addModeStrip(QWidget* body, QWidget* volts, QWidget* amps) {
     strip->setObjectName(QStringLiteral("meterstrip"));
     strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     strip->setGeometry(8, 120, body->width() - 16, 24);
+    keepOwnGeometry(strip);
     whiteOnBlack(strip, 11);
     strip->lower();
     volts->raise();

@@ -1,6 +1,6 @@
 #include "qt/picture_widget.h"
 
-#include "qt/qt_canvas.h"
+#include "qt/board_canvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,7 +10,10 @@ namespace voltaro {
 PictureWidget::PictureWidget(int width, int height, QWidget* parent)
     : QWidget(parent), m_picture(width, height, QImage::Format_RGB32) {
     m_picture.fill(Qt::white);
-    m_canvas = std::make_unique<QtCanvas>(m_picture);
+    m_canvas = std::make_unique<BoardCanvas>(m_picture, [this] {
+        const int percent = m_viewScalePercent ? m_viewScalePercent() : 100;
+        return percent / 100.0 * devicePixelRatioF();
+    });
     setMouseTracking(true);
 }
 
@@ -27,16 +30,26 @@ QImage PictureWidget::picture() {
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     m_canvas->finish();
-    QPainter(this).drawImage(0, 0, m_picture);
+    // At a view scale the picture fills the larger widget, drawn at that scale once it has been
+    // drawn since the scale changed.
+    ScaledCanvas* scaled = m_canvas->scaled();
+    QPainter(this).drawImage(rect(), scaled ? scaled->image() : m_picture);
+}
+
+QPoint PictureWidget::onPicture(const QMouseEvent* event) const {
+    const QPoint at = event->position().toPoint();
+    if (width() <= 0 || height() <= 0)
+        return at;
+    return QPoint(at.x() * m_picture.width() / width(), at.y() * m_picture.height() / height());
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = onPicture(event);
     emit mouseMoved(at.x(), at.y());
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = onPicture(event);
     emit mouseMoved(at.x(), at.y());
 }
 

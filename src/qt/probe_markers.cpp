@@ -1,6 +1,7 @@
 #include "qt/probe_markers.h"
 
 #include "qt/board_panel.h"
+#include "qt/zoomed_widgets.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -22,6 +23,7 @@ ProbeMarker::ProbeMarker(QWidget* board, const Marker& marker, const char* name)
 
 void ProbeMarker::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.scale(m_scale.factor(), m_scale.factor());
     p.translate(-m_marker.left, -m_marker.top);
     drawMarker(p, m_marker);
 }
@@ -37,14 +39,15 @@ void ProbeMarker::forward(QMouseEvent* event) {
 ProbeMarkers::ProbeMarkers(QWidget* board, const Markers& markers) : m_markers(markers) {
     for (std::size_t i = 0; i < m_probes.size(); ++i)
         m_probes[i] = new ProbeMarker(board, markers[kLeads[i]], markerName(kLeads[i]));
-    sync();
+    sync(ViewScale{});
 }
 
-void ProbeMarkers::sync() {
+void ProbeMarkers::sync(const ViewScale& scale) {
     for (std::size_t i = 0; i < m_probes.size(); ++i) {
         ProbeMarker* probe = m_probes[i];
         const Marker& m = m_markers[kLeads[i]];
-        const QRect box(m.left, m.top, m.width, m.height);
+        const QRect box = toView(scale, QRect(m.left, m.top, m.width, m.height));
+        probe->setViewScale(scale);
         if (probe->geometry() != box)
             probe->setGeometry(box);
         if (probe->isVisibleTo(probe->parentWidget()) != m.visible)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench/view_scale.h"
 #include "model/markers.h"
 
 #include <QWidget>
@@ -16,6 +17,7 @@ class ProbeMarker : public QWidget {
 
 public:
     ProbeMarker(QWidget* board, const Marker& marker, const char* name);
+    void setViewScale(const ViewScale& scale) { m_scale = scale; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,14 +31,15 @@ private:
 
     QWidget* m_board;
     const Marker& m_marker;
+    ViewScale m_scale;
 };
 
 class ProbeMarkers {
 public:
     ProbeMarkers(QWidget* board, const Markers& markers);
 
-    // Places, shows or hides each lead as its marker says.
-    void sync();
+    // Places, shows or hides each lead as its marker says, at the view scale.
+    void sync(const ViewScale& scale);
 
 private:
     const Markers& m_markers;

@@ -1,6 +1,8 @@
 #include "qt/qt_canvas.h"
 
 #include "model/numbers.h"
+#include "qt/board_font.h"
+#include "qt/laid_out_texts.h"
 #include "qt/qt_colours.h"
 #include "qt/qt_picture.h"
 
@@ -14,13 +16,9 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kBoardFontPixels = 11;            // 8 point at 96 dpi
-constexpr std::size_t kMostLaidOutTexts = 4096; // then the cache starts afresh
-
-QFont boardFont(bool bold) {
-    QFont font(QStringLiteral("arial"));
-    font.setPixelSize(kBoardFontPixels);
-    font.setBold(bold);
+// The board font as the picture's pixels show it: not antialiased.
+QFont pixelFont(bool bold) {
+    QFont font = boardFont(bold);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -34,10 +32,12 @@ QRect pixelBox(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
+constexpr std::size_t kMostEllipseSprites = 256; // then the store starts afresh
+
 } // namespace
 
 QtCanvas::QtCanvas(QImage& picture)
-    : m_picture(picture), m_regular(boardFont(false)), m_bold(boardFont(true)),
+    : m_picture(picture), m_regular(pixelFont(false)), m_bold(pixelFont(true)),
       m_regularMetrics(m_regular), m_boldMetrics(m_bold) {
     if (m_picture.format() != QImage::Format_RGB32)
         m_picture = m_picture.convertToFormat(QImage::Format_RGB32);
@@ -121,31 +121,57 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
         plot(r, b, pen);
 }
 
+// An ellipse as the painter draws it, without antialiasing, on a clear picture of its own with
+// room for a wide pen: the same box in the same style gives the same pixels wherever it lies.
+QImage QtCanvas::ellipseSprite(const EllipseStyle& style) {
+    const int margin = std::max(1, style.penWidth);
+    QImage sprite(style.width + 2 * margin, style.height + 2 * margin, QImage::Format_ARGB32);
+    sprite.fill(Qt::transparent);
+    QPainter p(&sprite);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgb(style.pen));
+    pen.setWidth(style.penWidth);
+    p.setPen(pen);
+    p.setBrush(QColor::fromRgb(style.brush));
+    p.drawEllipse(QRect(margin, margin, style.width - 1, style.height - 1));
+    return sprite;
+}
+
+// A board of bulbs draws hundreds of ellipses of a few sizes and styles: each is drawn once by
+// the painter and copied from then on, which costs a tenth of drawing it.
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top)
         return;
     QPainter& p = painter();
-    QPen pen(toQColor(penColour()));
-    pen.setWidth(penWidth() <= 1 ? 0 : penWidth());
-    p.setPen(pen);
-    p.setBrush(toQColor(brushColour()));
-    p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    const EllipseStyle style{right - left, bottom - top, toQRgb(penColour()),
+                             penWidth() <= 1 ? 0 : penWidth(), toQRgb(brushColour())};
+    if (style.width > m_width || style.height > m_height) { // no sprite larger than the picture
+        p.setPen(QPen(toQColor(penColour()), style.penWidth));
+        p.setBrush(toQColor(brushColour()));
+        p.drawEllipse(QRect(left, top, style.width - 1, style.height - 1));
+        return;
+    }
+    if (m_ellipses.size() >= kMostEllipseSprites)
+        m_ellipses.clear();
+    auto found = m_ellipses.find(style);
+    if (found == m_ellipses.end())
+        found = m_ellipses.emplace(style, ellipseSprite(style)).first;
+    const QImage& sprite = found->second;
+    const int margin = std::max(1, style.penWidth);
+    for (int y = 0; y < sprite.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(sprite.constScanLine(y));
+        for (int x = 0; x < sprite.width(); ++x)
+            if (qAlpha(row[x]) != 0)
+                plot(left - margin + x, top - margin + y, row[x] | 0xff000000u);
+    }
 }
 
 const QtCanvas::LaidOutText& QtCanvas::laidOut(const std::string& text, bool bold) const {
-    auto& cache = m_laidOut[bold ? 1 : 0];
-    const auto found = cache.find(text);
-    if (found != cache.end())
-        return found->second;
-    if (cache.size() >= kMostLaidOutTexts)
-        cache.clear();
-    const QString s = QString::fromStdString(text);
-    LaidOutText entry;
-    entry.text = QStaticText(s);
-    entry.text.setTextFormat(Qt::PlainText);
-    entry.text.prepare(QTransform(), bold ? m_bold : m_regular);
-    entry.width = (bold ? m_boldMetrics : m_regularMetrics).horizontalAdvance(s);
-    return cache.emplace(text, std::move(entry)).first->second;
+    return m_laidOut[bold ? 1 : 0].get(text, [&](const std::string& t) {
+        return LaidOutText{
+            preparedText(t, QTransform(), bold ? m_bold : m_regular),
+            (bold ? m_boldMetrics : m_regularMetrics).horizontalAdvance(QString::fromStdString(t))};
+    });
 }
 
 void QtCanvas::text(Point topLeft, const std::string& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qt/board_font.h"
+#include "qt/laid_out_texts.h"
 #include "view/canvas.h"
 
 #include <QFont>
@@ -7,9 +9,10 @@
 #include <QImage>
 #include <QStaticText>
 
+#include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <tuple>
 
 class QPainter;
 
@@ -50,12 +53,27 @@ private:
     };
     const LaidOutText& laidOut(const std::string& text, bool bold) const;
 
+    // An ellipse's size and colours; its pen width 0 for one pixel.
+    struct EllipseStyle {
+        int width = 0;
+        int height = 0;
+        QRgb pen = 0;
+        int penWidth = 0;
+        QRgb brush = 0;
+        bool operator<(const EllipseStyle& o) const {
+            return std::tie(width, height, pen, penWidth, brush) <
+                   std::tie(o.width, o.height, o.pen, o.penWidth, o.brush);
+        }
+    };
+    static QImage ellipseSprite(const EllipseStyle& style);
+
     QPainter& painter();
     void plot(int x, int y, QRgb colour);
     void rasterise(Point from, Point to, QRgb colour, int width);
 
     QImage& m_picture;
     std::unique_ptr<QPainter> m_painter;
+    std::map<EllipseStyle, QImage> m_ellipses;
     uchar* m_bits = nullptr;
     int m_width = 0;
     int m_height = 0;
@@ -64,7 +82,7 @@ private:
     QFont m_bold;
     QFontMetrics m_regularMetrics;
     QFontMetrics m_boldMetrics;
-    mutable std::unordered_map<std::string, LaidOutText> m_laidOut[2]; // regular, bold
+    mutable LaidOutTexts<LaidOutText> m_laidOut[2]; // regular, bold
 };
 
 } // namespace voltaro

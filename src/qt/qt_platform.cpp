@@ -3,15 +3,19 @@
 #include "qt/file_io.h"
 #include "qt/page_painter.h"
 #include "qt/qt_picture.h"
+#include "qt/text_page.h"
+#include "qt/remembered_files.h"
 #include "qt/translated.h"
 #include "qt/twhoami.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -68,6 +72,12 @@ void QtPlatform::showAbout(const Text& text) {
     QMessageBox::about(m_window, tr("About Voltaro"), translated(text));
 }
 
+void QtPlatform::showPage(const Text& title, const std::vector<Text>& lines) {
+    beforeModal();
+    TextPage page(m_window, translated(title), translatedLines(lines));
+    page.exec();
+}
+
 QStringList QtPlatform::nameFilters(const std::string& filter) {
     const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
     QStringList filters;
@@ -108,6 +118,22 @@ std::string QtPlatform::currentDirectory() {
     return QDir::currentPath().toStdString();
 }
 
+bool QtPlatform::holdsCircuitFiles(const std::string& folder) {
+    return folderHoldsCircuitFiles(folder);
+}
+
+std::string QtPlatform::examplesFolder() {
+    return installedExamplesFolder();
+}
+
+RememberedFiles QtPlatform::recallFiles() {
+    return readRememberedFiles();
+}
+
+std::optional<Failure> QtPlatform::rememberFiles(const RememberedFiles& files) {
+    return writeRememberedFiles(files);
+}
+
 Outcome<std::string> QtPlatform::readFile(const std::string& path) {
     return readWholeFile(fromUtf8(path));
 }
@@ -136,7 +162,7 @@ std::optional<std::string> QtPlatform::askName(const std::string& name) {
     return m_whoami->name().toStdString();
 }
 
-std::optional<int> QtPlatform::choosePrinter() {
+std::optional<PrintableArea> QtPlatform::choosePrinter() {
     // Made on first use: finding the printers can take a moment. High resolution: the page's
     // pixels are the printer's own.
     if (!m_printer)
@@ -151,22 +177,48 @@ std::optional<int> QtPlatform::choosePrinter() {
     }
     if (!chosen)
         return std::nullopt;
-    return m_printer->width();
+    return PrintableArea{m_printer->width(), m_printer->height()};
 }
 
 std::optional<Failure> QtPlatform::printPage(const PrintedPage& page) {
     if (!m_printer)
         return printerFailure(tr("No printer has been chosen."));
+    m_printer->setDocName(translated(page.title));
+    const QString file = m_printer->outputFileName();
+    return file.isEmpty() ? printOnPrinter(page) : printToFile(page, file);
+}
+
+std::optional<Failure> QtPlatform::printOnPrinter(const PrintedPage& page) {
     QPainter painter;
-    if (!painter.begin(m_printer.get())) {
-        const QString file = QDir::toNativeSeparators(m_printer->outputFileName());
-        return printerFailure(
-            file.isEmpty() ? tr("The printer could not start the page.")
-                           : tr("Cannot print to file \"%1\": it cannot be written").arg(file));
-    }
+    if (!painter.begin(m_printer.get()))
+        return printerFailure(tr("The printer could not start the page."));
     paintPage(painter, page);
     if (!painter.end())
         return printerFailure(tr("The printer could not finish the page."));
+    return {};
+}
+
+// "Print to file": the document made in memory on the printer's page and resolution, then
+// written as every file is, checked to the end, so that a full disk is a failure with its reason
+// and an old file of that name stays whole.
+std::optional<Failure> QtPlatform::printToFile(const PrintedPage& page, const QString& path) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
+    pdf.setPageLayout(m_printer->pageLayout());
+    pdf.setResolution(m_printer->resolution());
+    pdf.setTitle(m_printer->docName());
+    pdf.setCreator(m_printer->creator());
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return printerFailure(tr("The page could not be made."));
+    paintPage(painter, page);
+    if (!painter.end())
+        return printerFailure(tr("The page could not be made."));
+    if (const std::optional<Failure> failure = replaceFileContents(path, bytes.data()))
+        return printerFailure(
+            tr("Cannot print to file \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path), translated(failure->reason)));
     return {};
 }
 

@@ -34,10 +34,15 @@ public:
     void warning(const Text& text) override;
     void error(const Text& text) override;
     void showAbout(const Text& text) override;
+    void showPage(const Text& title, const std::vector<Text>& lines) override;
 
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
+    bool holdsCircuitFiles(const std::string& folder) override;
+    std::string examplesFolder() override;
+    RememberedFiles recallFiles() override;
+    std::optional<Failure> rememberFiles(const RememberedFiles& files) override;
 
     Outcome<std::string> readFile(const std::string& path) override;
     std::optional<Failure> replaceFile(const std::string& path, const std::string& bytes) override;
@@ -45,7 +50,7 @@ public:
 
     void copyToClipboard(const Picture& picture) override;
     std::optional<std::string> askName(const std::string& name) override;
-    std::optional<int> choosePrinter() override;
+    std::optional<PrintableArea> choosePrinter() override;
     std::optional<Failure> printPage(const PrintedPage& page) override;
 
     // Called before every box and dialog, so that the window behind it shows what it holds.
@@ -58,6 +63,8 @@ public:
     static QStringList nameFilters(const std::string& filter);
 
 private:
+    std::optional<Failure> printOnPrinter(const PrintedPage& page);
+    std::optional<Failure> printToFile(const PrintedPage& page, const QString& path);
     std::optional<std::string> runFileDialog(const FileDialogOptions& options, bool save);
     void beforeModal() const;
 

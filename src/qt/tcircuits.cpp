@@ -1,12 +1,19 @@
 #include "qt/tcircuits.h"
 
 #include "app/dispatch.h"
+#include "app/open_file.h"
+#include "bench/focus_order.h"
 #include "bench/operations.h"
+#include "edit/recent_files.h"
 #include "edit/view_options.h"
+#include "edit/view_zoom.h"
 #include "lessons/step_arrows.h"
+#include "qt/board_accessibility.h"
+#include "qt/board_keyboard.h"
 #include "qt/board_mouse.h"
 #include "qt/board_panel.h"
 #include "qt/current_animation.h"
+#include "qt/focus_ring.h"
 #include "qt/menu_mirror.h"
 #include "qt/meter_panel.h"
 #include "qt/picture_widget.h"
@@ -15,10 +22,13 @@
 #include "qt/qt_platform.h"
 #include "qt/translated.h"
 #include "qt/widget_mirror.h"
+#include "qt/zoomed_widgets.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QScreen>
+#include <QWindow>
 
 namespace voltaro {
 
@@ -30,6 +40,15 @@ QFont windowFont() {
     font.setPixelSize(13);
     font.setBold(true);
     return font;
+}
+
+// A menu opened by a key comes with its first entry selected, ready for the arrow keys.
+void selectFirstEntry(QMenu& menu) {
+    for (QAction* action : menu.actions())
+        if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
+            menu.setActiveAction(action);
+            return;
+        }
 }
 
 } // namespace
@@ -49,8 +68,12 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_bench.platform = platform;
 
     m_panel = new BoardPanel(this);
+    m_panel->setViewScaleSource([this] { return m_bench.model.menus.viewScalePercent(); });
+    m_accessibility = new BoardAccessibility(
+        this, m_panel, m_bench, [this](const BoardControl& c) { return boxOnPanel(c); },
+        [this] { afterHandler(); });
     setCentralWidget(m_panel);
-    resize(800, 600);
+    resize(kWindowWidth, kWindowHeight);
 
     m_menus = new MenuMirror(menuBar(), this, [this](MenuId id) {
         triggerMenu(m_bench, id);
@@ -65,6 +88,8 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
     m_probes = std::make_unique<ProbeMarkers>(m_panel, m_bench.model.markers);
     raiseBoxesAboveTheMeter();
     m_mouse = new BoardMouse(m_panel, m_bench, [this] { afterHandler(); });
+    m_keyboard = new BoardKeyboard(m_panel, m_bench, [this] { afterHandler(); });
+    m_focusRing = new FocusRing(m_panel);
     m_openPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
 
     m_bench.canvas = &m_panel->canvas();
@@ -76,6 +101,7 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
         m_panel->updateCurrentDots();
     });
     startUp(m_bench);
+    recallRecentFiles(m_bench);
     mirror();
     // A box or dialog opened in the middle of a handler shows over the window as it is then,
     // not as it was before the handler (the save panel hidden before the save dialog).
@@ -85,6 +111,11 @@ TCircuits::TCircuits(Platform* platform, QWidget* parent) : QMainWindow(parent) 
 }
 
 TCircuits::~TCircuits() = default;
+
+void TCircuits::openAtStartUp(const std::string& path) {
+    openFileAtStartUp(m_bench, path);
+    afterHandler();
+}
 
 // The leads, made last, lie above the meter panels; every other panel and box of the board goes
 // above both, so that the meter never covers a lesson's text or a value box.
@@ -100,10 +131,23 @@ void TCircuits::raiseBoxesAboveTheMeter() {
 // handler's, as its click is a widget event.
 void TCircuits::connectStepArrows() {
     auto* arrows = qobject_cast<PictureWidget*>(m_widgets->widget(WidgetId::cirplayim));
+    arrows->setViewScaleSource([this] { return m_bench.model.menus.viewScalePercent(); });
     m_bench.arrowCanvas = &arrows->canvas();
     connect(arrows, &PictureWidget::mouseMoved, this, [this](int x, int y) {
         pictureMouseMove(m_bench, WidgetId::cirplayim, x, y);
         afterHandler();
+    });
+}
+
+// On a screen of another device pixel ratio the board is painted again at the new resolution.
+void TCircuits::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_watchingTheScreen || !windowHandle())
+        return;
+    m_watchingTheScreen = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        repaintForTheScreen(m_bench);
+        mirror();
     });
 }
 
@@ -114,10 +158,38 @@ QMenu* TCircuits::popupMenu(MenuId id) const {
 void TCircuits::mirror() {
     setWindowTitle(translated(m_bench.ui.caption));
     m_menus->sync(m_bench.model.menus);
+    followViewScale();
     m_widgets->sync();
-    m_probes->sync();
+    m_probes->sync(m_panel->viewScale());
+    showFocusRing();
     m_currentDots->setWanted(currentDotsMove(m_bench));
     m_panel->update();
+    m_accessibility->sync();
+}
+
+// The window, its boxes and their fonts grow with the view scale; the board panel reads the scale
+// itself. The menu bar keeps its size.
+void TCircuits::followViewScale() {
+    const ViewScale scale = m_panel->viewScale();
+    if (scale.percent == m_shownScalePercent)
+        return;
+    m_shownScalePercent = scale.percent;
+    m_widgets->setViewScale(scale);
+    scaleWidgets(m_panel, scale);
+    const int menuBarHeight = menuBar()->sizeHint().height();
+    resize(scale.toView(kWindowWidth), menuBarHeight + scale.toView(kWindowHeight - menuBarHeight));
+}
+
+QRect TCircuits::boxOnPanel(const BoardControl& control) const {
+    const BoardBox box = controlBox(m_bench, control);
+    return m_panel->toView(QRect(box.left, box.top, box.width, box.height));
+}
+
+void TCircuits::showFocusRing() {
+    std::optional<QRect> box;
+    if (const std::optional<BoardBox> ring = focusRingBox(m_bench))
+        box = m_panel->toView(QRect(ring->left, ring->top, ring->width, ring->height));
+    m_focusRing->setControlBox(box);
 }
 
 void TCircuits::afterHandler() {
@@ -133,8 +205,12 @@ void TCircuits::takeRequests() {
     }
     if (const std::optional<PopupRequest> popup = ui.popup) {
         ui.popup.reset();
-        if (QMenu* menu = m_menus->menu(popup->menu))
-            m_openPopup(menu, m_panel->mapToGlobal(QPoint(popup->x, popup->y)));
+        if (QMenu* menu = m_menus->menu(popup->menu)) {
+            const QRect at = m_panel->toView(QRect(popup->x, popup->y, 1, 1));
+            m_openPopup(menu, m_panel->mapToGlobal(at.topLeft()));
+            if (popup->byKeyboard)
+                selectFirstEntry(*menu);
+        }
     }
     if (ui.closeRequested) {
         ui.closeRequested = false;

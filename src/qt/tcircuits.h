@@ -11,7 +11,10 @@ class QMenu;
 
 namespace voltaro {
 
+class BoardAccessibility;
+class BoardKeyboard;
 class BoardMouse;
+class FocusRing;
 class BoardPanel;
 class CurrentAnimation;
 class MenuMirror;
@@ -40,13 +43,25 @@ public:
 
     // Shows the workbench's state on the widgets.
     void mirror();
+    // Opens the circuit file named on the command line, as the window has just been shown.
+    void openAtStartUp(const std::string& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    static constexpr int kWindowWidth = 800; // at a view scale of 100 %
+    static constexpr int kWindowHeight = 600;
+
     // After every handler: mirror, then carry out what the handler asked of the window.
     void afterHandler();
     void takeRequests();
     void connectStepArrows();
     void raiseBoxesAboveTheMeter();
+    void showFocusRing();
+    void followViewScale();
+    // A control's box on the board panel.
+    QRect boxOnPanel(const BoardControl& control) const;
 
     Workbench m_bench;
     std::unique_ptr<Platform> m_ownPlatform;
@@ -54,9 +69,14 @@ private:
     MenuMirror* m_menus = nullptr;
     WidgetMirror* m_widgets = nullptr;
     BoardMouse* m_mouse = nullptr;
+    BoardKeyboard* m_keyboard = nullptr;
+    FocusRing* m_focusRing = nullptr;
+    BoardAccessibility* m_accessibility = nullptr;
     std::unique_ptr<ProbeMarkers> m_probes; // the meter leads, above every widget
     CurrentAnimation* m_currentDots = nullptr;
     PopupOpener m_openPopup;
+    int m_shownScalePercent = 100;
+    bool m_watchingTheScreen = false;
 };
 
 } // namespace voltaro

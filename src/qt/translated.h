@@ -3,6 +3,7 @@
 #include "model/text.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace voltaro {
 
@@ -10,5 +11,13 @@ namespace voltaro {
 // in the application (QCoreApplication::translate, under the phrase's context), then filled in.
 // Without a translator for a phrase it reads in English.
 QString translated(const Text& text);
+
+// Texts one a line, each translated.
+template <typename Lines> QString translatedLines(const Lines& lines) {
+    QStringList joined;
+    for (const Text& line : lines)
+        joined << translated(line);
+    return joined.join(QLatin1Char('\n'));
+}
 
 } // namespace voltaro

@@ -3,6 +3,7 @@
 #include "qt/picture_widget.h"
 #include "qt/qt_colours.h"
 #include "qt/translated.h"
+#include "qt/zoomed_widgets.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -29,13 +30,6 @@ std::vector<std::string> linesOf(const QString& text) {
     for (const QString& line : text.split(QLatin1Char('\n')))
         lines.push_back(line.toStdString());
     return lines;
-}
-
-QString joinLines(const MemoLines& lines) {
-    QStringList joined;
-    for (const Text& line : lines)
-        joined << translated(line);
-    return joined.join(QLatin1Char('\n'));
 }
 
 void fillBackground(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
@@ -225,7 +219,7 @@ void WidgetMirror::sync() {
 void WidgetMirror::syncOne(WidgetId id) {
     const Widget& state = m_state[id];
     QWidget* w = widget(id);
-    const QRect geometry(state.left, state.top, state.width, state.height);
+    const QRect geometry = toView(m_scale, QRect(state.left, state.top, state.width, state.height));
     if (w->geometry() != geometry)
         w->setGeometry(geometry);
     w->setEnabled(state.enabled);
@@ -239,7 +233,7 @@ void WidgetMirror::syncOne(WidgetId id) {
         fillBackground(w, QPalette::Base, state.colour);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
         if (m_shownLines[index(id)] != state.lines.changes()) {
-            memo->setPlainText(joinLines(state.lines));
+            memo->setPlainText(translatedLines(state.lines));
             m_shownLines[index(id)] = state.lines.changes();
         }
         memo->setReadOnly(state.readOnly);

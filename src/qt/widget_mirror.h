@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dispatch.h"
+#include "bench/view_scale.h"
 #include "model/widgets.h"
 
 #include <QObject>
@@ -29,6 +30,8 @@ public:
     WidgetMirror(QWidget* board, Widgets& state, EventHandler onEvent);
 
     void sync();
+    // The scale the widgets are placed at, from the next sync on.
+    void setViewScale(const ViewScale& scale) { m_scale = scale; }
     QWidget* widget(WidgetId id) const { return m_widgets[index(id)]; }
     // Moves the keyboard focus into a widget; an edit selects its text, ready to be retyped.
     void focus(WidgetId id);
@@ -53,6 +56,7 @@ private:
     // The change count of each memo's lines as its widget shows them; none before the first.
     std::array<std::optional<std::uint64_t>, kWidgetCount> m_shownLines{};
     bool m_syncing = false;
+    ViewScale m_scale;
 };
 
 } // namespace voltaro

@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "solver/results.h"
+#include "solver/value_format.h"
 
 #include <cmath>
 
@@ -10,15 +11,12 @@ namespace voltaro {
 namespace {
 
 constexpr double kFuseLimit = 10000.0; // multiples of the full scale that blow the fuse
+constexpr int kDisplayDigits = 4;      // of the full scale: "1.999" on the 2 V range
 
 } // namespace
 
 int decimalsForFullScale(double fullScale) {
-    if (fullScale >= 200.0)
-        return 1;
-    if (fullScale >= 20.0)
-        return 2;
-    return 3;
+    return decimalsForDigits(fullScale, kDisplayDigits);
 }
 
 MeterDisplay formatReading(double reading, MeterMode mode, int range) {

@@ -4,6 +4,7 @@
 #include "view/ohm_sign.h"
 
 #include <cmath>
+#include <string>
 
 namespace voltaro {
 
@@ -30,26 +31,25 @@ ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool
     if ((!showResistance && !labelLoads) || record.wireFlag != 0)
         return label;
     if (record.switchFlag == 1) {
-        label.name = "S" + formatFixed(++counters.switches, 0);
+        label.name = "S" + std::to_string(++counters.switches);
     } else if (record.switchFlag == 0) {
         const int number = ++counters.loads;
         const bool resistor = record.kind == ElementKind::Resistor;
         if (showResistance && resistor)
             label.value = "= " + wholeOhms(record.resistance);
         if (labelLoads)
-            label.name = (resistor ? "R" : "L") + formatFixed(number, 0);
+            label.name = (resistor ? "R" : "L") + std::to_string(number);
     }
     return label;
 }
 
-std::array<std::string, kSlots + 1> loadLabelNames(const CircuitTables& tables) {
-    std::array<std::string, kSlots + 1> names;
+std::vector<std::string> loadLabelNames(const CircuitTables& tables,
+                                        const std::vector<SlotAddress>& walk) {
+    std::vector<std::string> names(walk.size());
     LabelCounters counters;
-    for (const SlotAddress& at : elementsInWalkOrder(tables))
-        if (at.side != kHiddenSide) {
-            const int slot = slotNumber(at);
-            names[slot] = elementLabel(tables.record(slot), false, true, counters).name;
-        }
+    for (std::size_t i = 0; i < walk.size(); ++i)
+        if (walk[i].side != kHiddenSide)
+            names[i] = elementLabel(tables.record(slotNumber(walk[i])), false, true, counters).name;
     return names;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace voltaro {
 
@@ -28,10 +29,11 @@ struct ElementLabel {
 ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool labelLoads,
                           LabelCounters& counters);
 
-// The names that "Label loads" gives the elements in use, by slot number ("" for none): counted
-// across sides 1, 2 and 4 in the order the board paints them. Wires, the hidden side and slots
-// not in use have no name.
-std::array<std::string, kSlots + 1> loadLabelNames(const CircuitTables& tables);
+// The names that "Label loads" gives the elements of a walk over the elements in use
+// (elementsInWalkOrder), one for each in its order ("" for none): counted across sides 1, 2
+// and 4 in the order the board paints them. Wires and the hidden side have no name.
+std::vector<std::string> loadLabelNames(const CircuitTables& tables,
+                                        const std::vector<SlotAddress>& walk);
 
 // Writes a label between the slot markers `first` and `next` of its element (their raw Left and
 // Top taken as picture pixels): on one line beside a horizontal side, the value under the name

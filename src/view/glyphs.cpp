@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -82,19 +83,32 @@ void drawGlobe(Canvas& canvas, Point c, Point d, ElementKind kind) {
                    std::max(top, bottom));
 }
 
-// A small loop with an inner loop, 6 pixels off the wire.
-void drawFilament(Canvas& canvas, Point c, Point d, double baseAngle) {
-    for (int p = 0; p <= 20; ++p) {
+constexpr int kFilamentPoints = 21;
+using FilamentShape = std::array<Point, kFilamentPoints>;
+
+// A small loop with an inner loop around the globe's centre, turned by `baseAngle`.
+FilamentShape filamentShape(double baseAngle) {
+    FilamentShape shape{};
+    for (int p = 0; p < kFilamentPoints; ++p) {
         const double theta = p * 2.0 * kPi / 20.0;
         const double rho = (3.0 * std::cos(theta) + 1.0) * 3.0;
         const double phi = theta + baseAngle - kPi / 2.0;
-        const Point point{c.x + truncToInt(rho * std::cos(phi)) + 6 * d.y,
-                          c.y - truncToInt(rho * std::sin(phi)) - 6 * std::abs(d.x)};
-        if (p == 0)
-            canvas.moveTo(point);
-        else
-            canvas.lineTo(point);
+        shape[static_cast<std::size_t>(p)] = {truncToInt(rho * std::cos(phi)),
+                                              -truncToInt(rho * std::sin(phi))};
     }
+    return shape;
+}
+
+// The filament, 6 pixels off the wire. Its two shapes, along a side and across, are worked out
+// once: the fullest board draws hundreds of bulbs.
+void drawFilament(Canvas& canvas, Point c, Point d, double baseAngle) {
+    static const FilamentShape kAlong = filamentShape(0.0);
+    static const FilamentShape kAcross = filamentShape(-kPi / 2.0);
+    const FilamentShape& shape = baseAngle == 0.0 ? kAlong : kAcross;
+    const Point centre{c.x + 6 * d.y, c.y - 6 * std::abs(d.x)};
+    canvas.moveTo(centre + shape[0]);
+    for (std::size_t p = 1; p < shape.size(); ++p)
+        canvas.lineTo(centre + shape[p]);
 }
 
 void drawRay(Canvas& canvas, Point c, double angle, int outer) {

@@ -6,9 +6,15 @@ TestClass describeStartUpTest();
 TestClass describeDispatchTest();
 TestClass describeFilePanelTest();
 TestClass describeReadCircuitTest();
+TestClass describeBoardKeysTest();
+TestClass describeAccessibleNamesTest();
+TestClass describeUndoTest();
+TestClass describeOpenFileTest();
 
 int main(int argc, char** argv) {
     return voltaro::test::runTestClasses(argc, argv,
                                          {describeStartUpTest(), describeDispatchTest(),
-                                          describeFilePanelTest(), describeReadCircuitTest()});
+                                          describeFilePanelTest(), describeReadCircuitTest(),
+                                          describeBoardKeysTest(), describeAccessibleNamesTest(),
+                                          describeUndoTest(), describeOpenFileTest()});
 }

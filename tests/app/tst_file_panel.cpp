@@ -96,8 +96,9 @@ private slots:
         QVERIFY(d.bench.ui.focus == WidgetId::nextbt);
     }
 
-    void theDialogsStartInTheCurrentFolder() {
+    void theDialogsStartInTheLastFolderUsed() {
         Desk d;
+        d.platform.files["/pupil/old.cir"];
         d.saveNewFile({"x"}, "/class/first.cir");
         d.platform.files["/class/first.cir"];
         d.platform.saveAnswers.push_back(std::nullopt);
@@ -111,8 +112,8 @@ private slots:
                             {"Save circuit", "circuits(*.cir)|*.cir", "cir", "/class", false}),
                  "Add to file starts where the last save went and asks nothing");
         QVERIFY2(sameDialog(d.platform.openDialogs.at(0),
-                            {"Open Circuit", "Circuits(*.cir)|*.cir", "", "/pupil"}),
-                 "Load opens from the current folder");
+                            {"Open Circuit", "Circuits(*.cir)|*.cir", "", "/class"}),
+                 "Load opens where the last file went");
     }
 
     void theExplanationBoxDropsItsPromptWhenEntered_data() {

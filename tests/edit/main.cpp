@@ -11,11 +11,13 @@ TestClass describeMeterControlsTest();
 TestClass describeHandlesTest();
 TestClass describeMeterProbesTest();
 TestClass describeViewOptionsTest();
+TestClass describeViewZoomTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(
-        argc, argv,
-        {describeElementPlacementTest(), describeResistorBoxTest(), describeBranchTreeTest(),
-         describeSourceConfigTest(), describeResetCommandTest(), describeMeterControlsTest(),
-         describeHandlesTest(), describeMeterProbesTest(), describeViewOptionsTest()});
+    return voltaro::test::runTestClasses(argc, argv,
+                                         {describeElementPlacementTest(), describeResistorBoxTest(),
+                                          describeBranchTreeTest(), describeSourceConfigTest(),
+                                          describeResetCommandTest(), describeMeterControlsTest(),
+                                          describeHandlesTest(), describeMeterProbesTest(),
+                                          describeViewOptionsTest(), describeViewZoomTest()});
 }

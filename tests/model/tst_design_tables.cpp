@@ -42,8 +42,8 @@ private slots:
 
     void menuTreeHangsTogether() {
         const std::vector<MenuId> expectedTop = {
-            MenuId::File1,    MenuId::Circuits1, MenuId::Reset1, MenuId::Options1,
-            MenuId::Measure1, MenuId::Meter21,   MenuId::Help1};
+            MenuId::File1,    MenuId::Edit1,    MenuId::Circuits1, MenuId::Reset1,
+            MenuId::Options1, MenuId::Measure1, MenuId::Meter21,   MenuId::Help1};
         QVERIFY(mainMenuEntries() == expectedTop);
         const std::vector<MenuId> element = {MenuId::Add1,  MenuId::Bulb1, MenuId::Switch1,
                                              MenuId::Wire2, MenuId::N5,    MenuId::Break1,

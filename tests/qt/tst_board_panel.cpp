@@ -1,8 +1,11 @@
 #include "qt/board_panel.h"
+#include "qt/qt_colours.h"
 #include "qt/tcircuits.h"
 #include "support/test_runner.h"
+#include "window_driver.h"
 
 using namespace voltaro;
+using voltaro::test::WindowDriver;
 
 class BoardPanelTest : public QObject {
     Q_OBJECT
@@ -44,6 +47,40 @@ private slots:
         window.bench().marker(MarkerId::p3).brush = Colour::Green;
         const QImage shot = window.boardPanel()->grab().toImage();
         QCOMPARE(QColor(shot.pixel(689, 27)), QColor(Qt::white));
+    }
+
+    // At a view scale the pointer is read in board pixels: a click on a marker as the window
+    // shows it opens the marker's popup where it opens at 100 %, scaled; the board picture for
+    // copies stays 770 x 528 and the panel shows the marker where the click went.
+    void zoomedClicksHitTheMarkerShown_data() {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<int>("popup");
+        for (const char* scale : {"Zoom125", "Zoom150", "Zoom200"}) {
+            QTest::addRow("slot marker, %s", scale) << scale << static_cast<int>(MenuId::secondpu);
+            QTest::addRow("side square, %s", scale) << scale << static_cast<int>(MenuId::firstpu);
+        }
+    }
+    void zoomedClicksHitTheMarkerShown() {
+        QFETCH(QString, scale);
+        QFETCH(int, popup);
+        WindowDriver w;
+        w.choose(scale.toLatin1().constData());
+        const MarkerRef ref = popup == static_cast<int>(MenuId::secondpu)
+                                  ? MarkerRef::slot(1)
+                                  : MarkerRef::named(MarkerId::p2);
+        const Marker& m = w.bench().model.markers.at(ref);
+        const QRect shown = w.panel()->toView(QRect(m.left, m.top, m.width, m.height));
+        // The last window pixel of the marker, where rounding would first miss it.
+        const QPoint inside = shown.bottomRight();
+        QCOMPARE(QColor(w.panel()->grab().toImage().pixel(shown.center())),
+                 QColor(toQColor(m.brush)));
+        QTest::mouseClick(w.panel(), Qt::LeftButton, {}, inside);
+        QVERIFY(w.openedPopup == w.window.popupMenu(static_cast<MenuId>(popup)));
+        QCOMPARE(w.picture().size(), QSize(kBoardWidth, kBoardHeight));
+        const QPoint below = shown.bottomLeft() + QPoint(0, 1);
+        w.openedPopup = nullptr;
+        QTest::mouseClick(w.panel(), Qt::LeftButton, {}, below);
+        QVERIFY(w.openedPopup != w.window.popupMenu(static_cast<MenuId>(popup)));
     }
 };
 

@@ -38,7 +38,9 @@ private slots:
         if (entry.visible) // Qt counts a hidden action as disabled
             QCOMPARE(action->isEnabled(), entry.enabled);
         QCOMPARE(action->isCheckable() && action->isChecked(), entry.checked);
-        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(menuDesign(id).shortcut)));
+        const QString keys = QString::fromLatin1(menuDesign(id).shortcut);
+        QCOMPARE(action->shortcuts(),
+                 keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys));
         // It hangs in the menu of its parent entry, or in the menu bar.
         const std::optional<MenuId> parent = menuDesign(id).parent;
         QWidget* holder = parent ? static_cast<QWidget*>(w.window.findChild<QMenu*>(
@@ -69,13 +71,19 @@ private slots:
     void shortcutsWorkWithoutOpeningTheMenu_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("key");
-        QTest::newRow("Ctrl+C copies") << QStringLiteral("Copy1") << int(Qt::Key_C);
-        QTest::newRow("Ctrl+P prints") << QStringLiteral("print1") << int(Qt::Key_P);
+        QTest::addColumn<bool>("locked"); // the Options menu disabled, as a locked circuit has it
+        QTest::newRow("Ctrl+C copies") << QStringLiteral("Copy1") << int(Qt::Key_C) << false;
+        QTest::newRow("Ctrl+P prints") << QStringLiteral("print1") << int(Qt::Key_P) << false;
+        QTest::newRow("Ctrl++ zooms in a locked circuit")
+            << QStringLiteral("ZoomIn1") << int(Qt::Key_Plus) << true;
     }
     void shortcutsWorkWithoutOpeningTheMenu() {
         QFETCH(QString, name);
         QFETCH(int, key);
+        QFETCH(bool, locked);
         WindowDriver w;
+        w.bench().menu(MenuId::Options1).enabled = !locked;
+        w.window.mirror();
         w.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QSignalSpy fired(w.window.findChild<QAction*>(name), &QAction::triggered);
@@ -112,6 +120,62 @@ private slots:
         QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
         QCOMPARE(QSize(w.platform.clipboard[0].width, w.platform.clipboard[0].height),
                  QSize(kBoardWidth, kBoardHeight));
+    }
+
+    // The same by keys: Tab rings the first control; Enter on a slot marker opens its menu with
+    // the first entry selected; after the box the focus and its ring are back on the marker,
+    // and Ctrl+C copies the board.
+    void keysOpenABoxAndTheFocusComesBackToItsMarker() {
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        auto* ring = w.window.findChild<QWidget*>(QStringLiteral("focusring"));
+        QTest::keyClick(w.panel(), Qt::Key_Tab);
+        const Marker& first = w.bench().marker(MarkerId::battneg);
+        QVERIFY2(ring->isVisible() && ring->geometry().contains(first.left, first.top),
+                 "Tab rings the battery's terminal");
+        w.bench().ui.boardFocus.control = BoardControl::of(MarkerRef::slot(109));
+        QTest::keyClick(w.panel(), Qt::Key_Return);
+        QVERIFY(w.openedPopup);
+        QCOMPARE(w.openedPopup->objectName(), QStringLiteral("secondpu"));
+        QCOMPARE(w.openedPopup->activeAction(), w.action("Add1"));
+        w.choose("Add1");
+        auto* box = w.window.findChild<QLineEdit*>(QStringLiteral("rveb"));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY2(!ring->isVisible(), "the ring hides while the box has the keyboard");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.panel());
+        const Marker& slot = w.bench().model.markers.slot(109);
+        QVERIFY2(ring->isVisible() && ring->geometry().contains(slot.left, slot.top),
+                 "the ring is back on the marker that opened the box");
+        QTest::keyClick(w.panel(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
+    }
+
+    // Ctrl+Z undoes a bulb placed, Ctrl+Shift+Z and Ctrl+Y redo it; the board shows each state
+    // and Ctrl+C still copies it.
+    void undoAndRedoByKeys() {
+        WindowDriver w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        const QImage empty = w.picture();
+        w.clickMarker(MarkerRef::slot(109));
+        w.choose("Bulb11");
+        const QImage lit = w.picture();
+        QCOMPARE(w.action("Undo1")->text(), QStringLiteral("&Undo Bulb #1"));
+        const auto key = [&](Qt::KeyboardModifiers modifiers, Qt::Key k) {
+            QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        };
+        key(Qt::ControlModifier, Qt::Key_Z);
+        QVERIFY2(w.picture() == empty, "the bulb is gone");
+        QVERIFY2(!w.action("Undo1")->isEnabled(), "nothing more to undo");
+        key(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+        QVERIFY2(w.picture() == lit, "Ctrl+Shift+Z puts it back");
+        key(Qt::ControlModifier, Qt::Key_Z);
+        key(Qt::ControlModifier, Qt::Key_Y);
+        QVERIFY2(w.picture() == lit, "Ctrl+Y puts it back");
+        key(Qt::ControlModifier, Qt::Key_C);
+        QCOMPARE(w.platform.clipboard.size(), std::size_t(1));
     }
 
     void captionFollowsTheWorkbench() {

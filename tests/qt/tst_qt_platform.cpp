@@ -147,6 +147,23 @@ private slots:
         QFETCH(QStringList, filters);
         QCOMPARE(QtPlatform::nameFilters(filter.toStdString()), filters);
     }
+
+    // What one run remembers the next reads back, from the test's own settings folder.
+    void recentFilesAreKeptForTheNextRun() {
+        QVERIFY2(qEnvironmentVariable("XDG_CONFIG_HOME").contains(QStringLiteral("config")),
+                 "the test runs with a settings folder of its own");
+        QTemporaryDir dir;
+        QtPlatform platform(nullptr);
+        const std::string folder = dir.path().toStdString();
+        const RememberedFiles kept{{folder + "/b.cir", folder + "/a & b.cir"}, folder};
+        QVERIFY(!platform.rememberFiles(kept));
+        const RememberedFiles read = platform.recallFiles();
+        QCOMPARE(read.recent, kept.recent);
+        QCOMPARE(read.folder, kept.folder);
+        QVERIFY(!platform.holdsCircuitFiles(folder));
+        QVERIFY(QFile(dir.filePath(QStringLiteral("b.cir"))).open(QIODevice::WriteOnly));
+        QVERIFY(platform.holdsCircuitFiles(folder));
+    }
 };
 
 VOLTARO_TEST_CLASS(QtPlatformTest)

@@ -2,6 +2,7 @@
 #include "model/numbers.h"
 #include "qt/picture_widget.h"
 #include "qt/window_driver.h"
+#include "solver/value_format.h"
 #include "support/compare.h"
 #include "support/test_runner.h"
 #include "voltaro/version.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <map>
 
 using namespace voltaro;
 
@@ -30,11 +33,18 @@ struct Run {
     QJsonArray circuits() const { return json().value("circuits").toArray(); }
 };
 
-Run runTool(const QStringList& arguments, const QString& outputFile = QString()) {
+// Runs the tool without a runtime folder of the session's, as a cron job or a fresh login would.
+Run runTool(const QStringList& arguments, const QString& outputFile = QString(),
+            const QByteArray& input = QByteArray()) {
     QProcess tool;
     if (!outputFile.isEmpty())
         tool.setStandardOutputFile(outputFile);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    tool.setProcessEnvironment(environment);
     tool.start(QCoreApplication::applicationDirPath() + "/voltaro-sheet", arguments);
+    tool.write(input);
+    tool.closeWriteChannel();
     Run run;
     if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
         return run;
@@ -181,6 +191,7 @@ private slots:
         QCOMPARE(elementAt(c, 1).value("resistance").toDouble(), -1e308);
     }
 
+    // The same fields as the JSON, the values as people read them.
     void csvHoldsTheJsonFields() {
         const QJsonArray elements = runTool({"--builtin", "Short circuit"})
                                         .circuits()
@@ -193,13 +204,42 @@ private slots:
         QCOMPARE(lines.size(), elements.size() + 1);
         const QStringList header = lines[0].split(',');
         QCOMPARE(header.at(0), QStringLiteral("circuit"));
+        const std::map<QString, Unit> units = {{"voltage", Unit::Volt}, {"current", Unit::Ampere}};
         for (qsizetype row = 1; row < lines.size(); ++row) {
             const QStringList cells = lines[row].split(',');
             const QJsonObject e = elements.at(row - 1).toObject();
             QCOMPARE(cells.size(), header.size());
-            for (qsizetype i = 1; i < header.size(); ++i)
-                QCOMPARE(cells[i], e.value(header[i]).toVariant().toString());
+            for (qsizetype i = 1; i < header.size(); ++i) {
+                const QJsonValue value = e.value(header[i]);
+                if (units.count(header[i]))
+                    QCOMPARE(cells[i].toStdString(),
+                             formatWithPrefix(value.toDouble(), units.at(header[i])));
+                else if (header[i] != "resistance" && header[i] != "power")
+                    QCOMPARE(cells[i], value.toVariant().toString());
+            }
         }
+    }
+
+    // Several inputs make an array of keys, each with its source; "-" reads standard input.
+    void severalFilesAndStandardInput() {
+        const QString series =
+            QStringLiteral(VOLTARO_SOURCE_DIR "/examples/series-fairy-lights.cir");
+        const QString parallel =
+            QStringLiteral(VOLTARO_SOURCE_DIR "/examples/parallel-fairy-lights.cir");
+        QFile file(series);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Run run = runTool({"--json", parallel, "-"}, QString(), file.readAll());
+        QCOMPARE(run.status, 0);
+        const QJsonArray keys = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(keys.size(), 2);
+        QCOMPARE(keys[0].toObject().value("source").toString(), parallel);
+        QCOMPARE(keys[1].toObject().value("source").toString(), QStringLiteral("-"));
+        const Run alone = runTool({"--json", series});
+        QCOMPARE(keys[1].toObject().value("circuits"), alone.json().value("circuits"));
+        const Run csv = runTool({"--csv", series, series});
+        QVERIFY2(csv.out.startsWith("source,circuit,slot,"), csv.out.left(40).constData());
+        QCOMPARE(csv.out.count(series.toUtf8() + ",3,"),
+                 2 * alone.circuits()[2].toObject()["elements"].toArray().size());
     }
 
     void pngIsTheBoardTheWindowShows_data() {
@@ -225,18 +265,50 @@ private slots:
                  "the picture written differs from the board the window shows");
     }
 
-    void worksheetWithAnswers() {
-        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
-        if (pdfinfo.isEmpty())
-            QSKIP("poppler's pdfinfo is not installed");
+    // The fairy lights' three circuits: the explanation once, with circuit 1 under it, each
+    // circuit on a page of its own, no row alone on a page; the answer key after them.
+    void worksheetPages_data() {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("pupils' pages") << false << 3;
+        QTest::newRow("with the answer key") << true << 4;
+    }
+    void worksheetPages() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("poppler's pdftotext is not installed");
         QTemporaryDir dir;
-        const QString pdf = dir.filePath("series.pdf");
-        QCOMPARE(runTool({"--pdf", pdf, "--answers", "--builtin", "Series #1"}).status, 0);
-        QProcess info;
-        info.start(pdfinfo, {pdf});
+        const QString pdf = dir.filePath("lights.pdf");
+        QFETCH(bool, answers);
+        QStringList arguments = {"--pdf", pdf,
+                                 VOLTARO_SOURCE_DIR "/examples/series-fairy-lights.cir"};
+        if (answers)
+            arguments << "--answers";
+        const Run run = runTool(arguments);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.isEmpty(), qPrintable("nothing on standard error: " + run.err));
+        QProcess text;
+        text.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        const QList<QByteArray> page = text.readAllStandardOutput().split('\f');
+        QFETCH(int, pages);
+        QCOMPARE(page.size() - 1, pages); // a form feed ends every page
+        QVERIFY2(page[0].contains("Fairy lights in series") && page[0].contains("Circuit 1 of 3"),
+                 "the explanation, then circuit 1");
+        QCOMPARE(page[1].count("Fairy lights in series"), 0);
+        QVERIFY2(page[2].contains("Supply: 4 cells of 1.50 V in series: 6.00 V") &&
+                     page[2].contains("S1"),
+                 page[2].constData());
+        QCOMPARE(page[pages - 1].contains("Answer key"), answers);
+        QProcess images; // the boards are drawn as lines, shapes and text: no picture in the file
+        images.start(QStandardPaths::findExecutable("pdfimages"), {"-list", pdf});
+        QVERIFY(images.waitForFinished(30000));
+        QCOMPARE(images.readAllStandardOutput().count('\n'), 2); // the list's two header lines
+        QProcess info; // named as the window's caption names the set
+        info.start(QStandardPaths::findExecutable("pdfinfo"), {pdf});
         QVERIFY(info.waitForFinished(30000));
-        QVERIFY2(info.readAllStandardOutput().contains("Pages:           8"),
-                 "a page and an answer page for each of the four circuits");
+        QVERIFY(info.readAllStandardOutput().contains(
+            "Title:           Circuits: series-fairy-lights.cir\n"));
     }
 
     // A full disk is a failure, not a run that seemed to work.
@@ -252,7 +324,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const QString usage = QStringLiteral("Usage: voltaro-sheet");
+        const QString usage = QStringLiteral("\nTry 'voltaro-sheet --help'.\n");
         QTest::newRow("nothing to read") << QStringList() << 64 << usage;
         QTest::newRow("unknown option") << QStringList{"--colour", "a.cir"} << 64 << usage;
         QTest::newRow("two formats") << QStringList{"--csv", "--text", "a.cir"} << 64 << usage;
@@ -263,6 +335,8 @@ private slots:
         QTest::newRow("file and built-in")
             << QStringList{"--builtin", "Series #1", "a.cir"} << 64 << usage;
         QTest::newRow("unknown built-in") << QStringList{"--builtin", "Series #9"} << 64 << usage;
+        QTest::newRow("pictures of two files")
+            << QStringList{"--png", "boards", "a.cir", "b.cir"} << 64 << usage;
         QTest::newRow("not a proper file")
             << QStringList{"improper.cir"} << 2 << "This was not a proper file!";
         QTest::newRow("missing file") << QStringList{"missing.cir"} << 2 << "missing.cir";
@@ -289,6 +363,8 @@ private slots:
         QVERIFY2(run.out.isEmpty(), "nothing on standard output");
         QFETCH(QString, message);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        if (status == 64)
+            QVERIFY2(run.err.count('\n') == 2, qPrintable("one line, then the hint: " + run.err));
     }
 };
 

@@ -4,8 +4,9 @@ using voltaro::test::TestClass;
 
 TestClass describeSolverTest();
 TestClass describeMeterModelTest();
+TestClass describeValueFormatTest();
 
 int main(int argc, char** argv) {
-    return voltaro::test::runTestClasses(argc, argv,
-                                         {describeSolverTest(), describeMeterModelTest()});
+    return voltaro::test::runTestClasses(
+        argc, argv, {describeSolverTest(), describeMeterModelTest(), describeValueFormatTest()});
 }

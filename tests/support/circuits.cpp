@@ -76,4 +76,48 @@ CircuitTables fullestTables() {
     return tables;
 }
 
+namespace {
+
+int pick(std::mt19937& random, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+ElementRecord randomElement(std::mt19937& random) {
+    switch (pick(random, 0, 9)) {
+    case 0:
+        return wire();
+    case 1:
+        return pick(random, 0, 9) == 0 ? openSwitch() : closedSwitch();
+    case 2:
+    case 3:
+    case 4:
+        return bulb(static_cast<ElementKind>(pick(random, ElementKind::Bulb1, ElementKind::Bulb3)));
+    default:
+        return resistor(pick(random, 1, 1000));
+    }
+}
+
+} // namespace
+
+CircuitTables randomTables(std::mt19937& random) {
+    CircuitTables tables = defaultTables();
+    for (int side : {kTopSide, kRightSide, kBottomSide}) {
+        const int lanes = pick(random, 1, kLanes);
+        for (int lane = 1; lane <= lanes; ++lane) {
+            const int blocks = pick(random, 1, kBlocks);
+            for (int block = 1; block <= blocks; ++block) {
+                const int branches = pick(random, 1, kBranches);
+                for (int branch = 1; branch <= branches; ++branch) {
+                    std::vector<ElementRecord> elements(
+                        static_cast<std::size_t>(pick(random, 1, kElementsPerBranch)));
+                    for (ElementRecord& e : elements)
+                        e = randomElement(random);
+                    setBranch(tables, side, lane, block, branch, elements);
+                }
+            }
+        }
+    }
+    return tables;
+}
+
 } // namespace voltaro::test

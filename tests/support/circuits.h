@@ -3,6 +3,7 @@
 #include "model/circuit_tables.h"
 #include "model/markers.h"
 
+#include <random>
 #include <vector>
 
 // Building circuits directly in the tables, for tests that come before the description reader.
@@ -26,5 +27,10 @@ void setBranch(CircuitTables& tables, int side, int lane, int block, int branch,
 // The fullest circuit the tables allow: sides 1, 2 and 4 each with 3 lanes of 3 blocks of 3
 // branches of 3 resistors of different values.
 CircuitTables fullestTables();
+
+// A circuit of random shape: on each of sides 1, 2 and 4 one to three lanes of one to three
+// blocks, each with one to three branches of one to three elements, each a resistor of 1 to 1000
+// ohms, a bulb, a wire or a switch (one in ten open).
+CircuitTables randomTables(std::mt19937& random);
 
 } // namespace voltaro::test

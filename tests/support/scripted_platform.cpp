@@ -40,6 +40,13 @@ void ScriptedPlatform::showAbout(const Text& text) {
     abouts.push_back(text.english());
 }
 
+void ScriptedPlatform::showPage(const Text& title, const std::vector<Text>& lines) {
+    std::vector<std::string> page{title.english()};
+    for (const Text& line : lines)
+        page.push_back(line.english());
+    pages.push_back(page);
+}
+
 std::optional<std::string> ScriptedPlatform::openFileName(const FileDialogOptions& options) {
     openDialogs.push_back(options);
     return takeFront(openAnswers);
@@ -52,6 +59,30 @@ std::optional<std::string> ScriptedPlatform::saveFileName(const FileDialogOption
 
 std::string ScriptedPlatform::currentDirectory() {
     return workingDirectory;
+}
+
+bool ScriptedPlatform::holdsCircuitFiles(const std::string& folder) {
+    const std::string prefix = folder + "/";
+    for (const auto& [path, bytes] : files)
+        if (path.rfind(prefix, 0) == 0 && path.find('/', prefix.size()) == std::string::npos &&
+            path.size() > prefix.size() + 4 && path.compare(path.size() - 4, 4, ".cir") == 0)
+            return true;
+    return false;
+}
+
+std::string ScriptedPlatform::examplesFolder() {
+    return examples;
+}
+
+RememberedFiles ScriptedPlatform::recallFiles() {
+    return remembered;
+}
+
+std::optional<Failure> ScriptedPlatform::rememberFiles(const RememberedFiles& kept) {
+    if (rememberFailure)
+        return failed(*rememberFailure);
+    remembered = kept;
+    return std::nullopt;
 }
 
 Outcome<std::string> ScriptedPlatform::readFile(const std::string& path) {
@@ -91,7 +122,7 @@ std::optional<std::string> ScriptedPlatform::askName(const std::string& name) {
     return takeFront(nameAnswers);
 }
 
-std::optional<int> ScriptedPlatform::choosePrinter() {
+std::optional<PrintableArea> ScriptedPlatform::choosePrinter() {
     ++printDialogs;
     return takeFront(printerAnswers);
 }

@@ -19,16 +19,22 @@ public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     // The name dialog: an empty queue closes it without "Ok". The print dialog: the printable
-    // width of the page; an empty queue cancels.
+    // area of the page; an empty queue cancels.
     std::deque<std::optional<std::string>> nameAnswers;
-    std::deque<std::optional<int>> printerAnswers;
+    std::deque<std::optional<PrintableArea>> printerAnswers;
     std::string workingDirectory = "/pupil";
+    std::string examples = "/usr/share/voltaro/examples";
+    // What the runs remember; a write fails with `rememberFailure` when it is set.
+    RememberedFiles remembered;
+    std::optional<std::string> rememberFailure;
 
     // What the program said, in order, in English.
     std::vector<std::string> confirmations;
     std::vector<std::string> warnings;
     std::vector<std::string> errors;
     std::vector<std::string> abouts;
+    // The pages of text shown, each its title and then its lines.
+    std::vector<std::vector<std::string>> pages;
     std::vector<FileDialogOptions> openDialogs;
     std::vector<FileDialogOptions> saveDialogs;
     std::vector<std::string> nameDialogs; // the name each one was prefilled with
@@ -47,15 +53,20 @@ public:
     void warning(const Text& text) override;
     void error(const Text& text) override;
     void showAbout(const Text& text) override;
+    void showPage(const Text& title, const std::vector<Text>& lines) override;
     std::optional<std::string> openFileName(const FileDialogOptions& options) override;
     std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
     std::string currentDirectory() override;
+    bool holdsCircuitFiles(const std::string& folder) override;
+    std::string examplesFolder() override;
+    RememberedFiles recallFiles() override;
+    std::optional<Failure> rememberFiles(const RememberedFiles& kept) override;
     Outcome<std::string> readFile(const std::string& path) override;
     std::optional<Failure> replaceFile(const std::string& path, const std::string& bytes) override;
     std::optional<Failure> appendFile(const std::string& path, const std::string& bytes) override;
     void copyToClipboard(const Picture& picture) override;
     std::optional<std::string> askName(const std::string& name) override;
-    std::optional<int> choosePrinter() override;
+    std::optional<PrintableArea> choosePrinter() override;
     std::optional<Failure> printPage(const PrintedPage& page) override;
 
     // Every message box shown, of any kind.

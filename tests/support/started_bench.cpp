@@ -20,6 +20,11 @@ bool sameEntry(const MenuEntry& a, const MenuEntry& b) {
            a.visible == b.visible && a.enabled == b.enabled;
 }
 
+// Undo and redo show the steps taken, not the circuit.
+bool isHistoryEntry(MenuId id) {
+    return id == MenuId::Undo1 || id == MenuId::Redo1;
+}
+
 std::string tableDifference(const CircuitTables& a, const CircuitTables& b) {
     for (int slot = 1; slot <= kSlots; ++slot)
         if (!sameElement(a.record(slot), b.record(slot)))
@@ -58,7 +63,8 @@ std::string firstDifference(const Workbench& a, const Workbench& b) {
         a.model.source.cellValue != b.model.source.cellValue)
         return "source";
     for (int i = 0; i < kMenuCount; ++i)
-        if (!sameEntry(a.model.menus.entries[i], b.model.menus.entries[i]))
+        if (!isHistoryEntry(static_cast<MenuId>(i)) &&
+            !sameEntry(a.model.menus.entries[i], b.model.menus.entries[i]))
             return std::string("menu entry ") + menuName(static_cast<MenuId>(i));
     for (int i = 0; i < kWidgetCount; ++i)
         if (!sameWidget(a.model.widgets.items[i], b.model.widgets.items[i]))

@@ -21,7 +21,8 @@ struct StartedBench {
 bool sameElement(const ElementRecord& a, const ElementRecord& b);
 
 // The first difference between two workbenches in the circuit the pupil sees: tables, source,
-// menu entries, widgets, marker places and visibility, and the caption; empty when none.
+// menu entries (but undo and redo), widgets, marker places and visibility, and the caption;
+// empty when none.
 std::string firstDifference(const Workbench& a, const Workbench& b);
 
 } // namespace voltaro::test

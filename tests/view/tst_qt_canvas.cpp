@@ -4,6 +4,7 @@
 #include "view/ohm_sign.h"
 
 #include <QFontInfo>
+#include <QPainter>
 
 #include <limits>
 
@@ -119,6 +120,43 @@ private slots:
         QCOMPARE(countColour(image, QRect(0, 0, 100, kBoardHeight), Qt::red), 0);
         QCOMPARE(countColour(image, QRect(124, 0, 100, kBoardHeight), Qt::red), 0);
         QVERIFY(countColour(image, QRect(100, 100, 24, 24), Qt::red) > 40);
+    }
+
+    // Ellipses are drawn once and copied after: every copy has the painter's own pixels, wherever
+    // it lies, cut at the picture's edge too.
+    void ellipsesHaveThePaintersPixelsWhereverTheyLie_data() {
+        QTest::addColumn<QRect>("box"); // left, top, right, bottom as the canvas takes them
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<QPoint>("second"); // where the same ellipse is drawn again
+        QTest::newRow("a bulb") << QRect(QPoint(100, 100), QPoint(124, 119)) << 1
+                                << QPoint(301, 57);
+        QTest::newRow("a wide pen") << QRect(QPoint(10, 20), QPoint(15, 25)) << 2 << QPoint(7, 500);
+        QTest::newRow("over the edge")
+            << QRect(QPoint(40, 40), QPoint(64, 64)) << 1 << QPoint(-5, 515);
+        QTest::newRow("larger than the picture")
+            << QRect(QPoint(-100, -50), QPoint(900, 600)) << 1 << QPoint(-90, -40);
+    }
+    void ellipsesHaveThePaintersPixelsWhereverTheyLie() {
+        QFETCH(QRect, box);
+        QFETCH(int, penWidth);
+        QFETCH(QPoint, second);
+        QImage drawn = blankBoard();
+        QImage expected = blankBoard();
+        {
+            QtCanvas canvas(drawn);
+            QPainter p(&expected);
+            canvas.setPenColour(Colour::Red);
+            canvas.setPenWidth(penWidth);
+            canvas.setBrushColour(Colour::Yellow);
+            p.setPen(QPen(Qt::red, penWidth <= 1 ? 0 : penWidth));
+            p.setBrush(Qt::yellow);
+            for (const QPoint corner : {box.topLeft(), second}) {
+                const QRect r = box.translated(corner - box.topLeft());
+                canvas.ellipse(r.left(), r.top(), r.right(), r.bottom());
+                p.drawEllipse(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2));
+            }
+        }
+        QCOMPARE(drawn, expected);
     }
 
     void theBoardFontIsArialEightPointBold() {

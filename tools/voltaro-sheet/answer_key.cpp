@@ -1,32 +1,43 @@
 #include "answer_key.h"
 
 #include "app/read_circuit.h"
-#include "bench/workbench.h"
+#include "bench/operations.h"
 #include "qt/qt_canvas.h"
 #include "solver/brightness.h"
 #include "view/element_labels.h"
 #include "view/point.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace voltaro::sheet {
 
 namespace {
 
 std::vector<ElementAnswer> elementAnswers(const CircuitTables& tables) {
-    const auto labels = loadLabelNames(tables);
-    std::vector<ElementAnswer> elements;
-    for (const SlotAddress& at : elementsInWalkOrder(tables)) {
-        ElementAnswer e;
-        e.at = at;
-        e.slot = slotNumber(at);
+    const std::vector<SlotAddress> walk = elementsInWalkOrder(tables);
+    std::vector<std::string> labels = loadLabelNames(tables, walk);
+    std::vector<ElementAnswer> elements(walk.size());
+    for (std::size_t i = 0; i < walk.size(); ++i) {
+        ElementAnswer& e = elements[i];
+        e.at = walk[i];
+        e.slot = slotNumber(walk[i]);
         e.record = tables.record(e.slot);
-        e.label = labels[e.slot];
+        e.label = std::move(labels[i]);
         e.brightness = brightnessOf(e.record.voltage, e.record.current);
-        elements.push_back(e);
     }
     return elements;
+}
+
+bool anySideOpen(const SolverResults& results) {
+    for (int side = 1; side <= kSides; ++side)
+        if (results.sideResistance[side] == kOpenSideResistance)
+            return true;
+    return false;
+}
+
+SourceAnswer sourceOf(const Model& model) {
+    return {model.menus.sourceKind(), model.menus.cellsInSeries(), model.menus.cellsInParallel(),
+            model.source.cellValue};
 }
 
 } // namespace
@@ -36,27 +47,47 @@ bool AnswerKey::allRead() const {
                         [](const CircuitAnswer& c) { return c.error.has_value(); });
 }
 
-CircuitAnswer readCircuitAnswer(const CircuitSet& set, int number, QImage* board) {
+CircuitReader::CircuitReader(const CircuitSet& set) {
+    startUp(m_started);
+    m_bench.circuits = set.list;
+}
+
+void CircuitReader::restart() {
+    m_bench.model = m_started.model;
+    m_bench.results = m_started.results;
+    m_bench.meter = m_started.meter;
+    m_bench.ui = m_started.ui;
+    m_bench.files = m_started.files;
+    m_bench.output = m_started.output;
+}
+
+CircuitAnswer CircuitReader::read(int number, CircuitPictures* pictures) {
+    restart();
     // The board as the window holds it: a white picture that its own canvas paints on.
-    Workbench bench;
-    std::unique_ptr<QtCanvas> canvas;
-    if (board) {
-        *board = QImage(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-        board->fill(Qt::white);
-        canvas = std::make_unique<QtCanvas>(*board);
-        bench.canvas = canvas.get();
+    std::optional<QtCanvas> canvas;
+    if (pictures) {
+        pictures->board = QImage(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+        pictures->board.fill(Qt::white);
+        canvas.emplace(pictures->board);
     }
+    m_bench.canvas = canvas ? &*canvas : nullptr;
+    m_bench.paintsBoard = pictures != nullptr;
+    m_bench.circuits.current = number;
     CircuitAnswer answer;
     answer.number = number;
-    answer.error = readCircuitAfterStartUp(bench, set.list, number);
-    if (canvas)
-        canvas->finish();
+    answer.error = readCurrentCircuit(m_bench);
+    m_bench.canvas = nullptr;
+    if (pictures)
+        pictures->drawing = recordBoard(m_bench.model, m_bench.meter, *canvas);
     if (answer.error)
         return answer;
-    answer.supplyVoltage = bench.model.source.supplyVoltage;
-    answer.totalResistance = bench.results.totalResistance;
-    answer.totalCurrent = bench.results.totalCurrent;
-    answer.elements = elementAnswers(bench.model.tables);
+    const Workbench& b = m_bench;
+    answer.source = sourceOf(b.model);
+    answer.supplyVoltage = b.model.source.supplyVoltage;
+    answer.totalResistance = b.results.totalResistance;
+    answer.totalCurrent = b.results.totalCurrent;
+    answer.open = anySideOpen(b.results);
+    answer.elements = elementAnswers(b.model.tables);
     return answer;
 }
 

@@ -9,6 +9,7 @@
 #include "qt/file_io.h"
 #include "tool_failure.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace voltaro::sheet {
@@ -27,13 +28,26 @@ SetOpening failed(const QString& error, ExitStatus status) {
     return {toolFailure(error), status};
 }
 
+// The whole of standard input.
+Outcome<std::string> readStandardInput() {
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return Failure{Text::verbatim(in.errorString().toStdString())};
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return Failure{Text::verbatim(in.errorString().toStdString())};
+    return bytes.toStdString();
+}
+
 } // namespace
 
 SetOpening openFileSet(const QString& path) {
-    Outcome<std::string> read = readWholeFile(path);
+    const bool standardInput = path == kStandardInput;
+    Outcome<std::string> read = standardInput ? readStandardInput() : readWholeFile(path);
     if (!read)
-        return failed(QStringLiteral("cannot read ") + path + QStringLiteral(": ") +
-                          words(read.failure()),
+        return failed(QStringLiteral("cannot read ") +
+                          (standardInput ? QStringLiteral("standard input") : path) +
+                          QStringLiteral(": ") + words(read.failure()),
                       kFileFailed);
     const std::string text = decodeFileText(std::move(*read));
     const LineViews lines = splitLines(text);
@@ -42,7 +56,7 @@ SetOpening openFileSet(const QString& path) {
         return failed(path + QStringLiteral(": ") + words({kNotProperFileMessage}), kFileFailed);
     CircuitSet set;
     set.source = path;
-    set.title = QFileInfo(path).fileName();
+    set.title = standardInput ? QStringLiteral("standard input") : QFileInfo(path).fileName();
     set.explanation = toQStringList(explanation.lines);
     set.truncated = loadCircuits(set.list, lines, explanation.dataStart).truncated;
     return {std::move(set), kAllRead};

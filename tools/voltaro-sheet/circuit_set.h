@@ -29,8 +29,12 @@ struct SetOpening {
     ExitStatus status = kAllRead;
 };
 
-// The circuits of a file as "&Load Circuit" and "&Yes" put them in the list. A file that cannot
-// be read, or that is not a proper file, gives the message the program would show.
+// The name that stands for standard input in place of a file.
+inline const QString kStandardInput = QStringLiteral("-");
+
+// The circuits of a file (or of standard input for "-") as "&Load Circuit" and "&Yes" put them
+// in the list. A file that cannot be read, or that is not a proper file, gives the message the
+// program would show.
 SetOpening openFileSet(const QString& path);
 
 // The circuits of the lesson or worksheet whose menu caption, without "&", is `name`; another

@@ -2,69 +2,178 @@
 
 #include "tool_failure.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace voltaro::sheet {
 
 namespace {
 
-QJsonValue number(double value) {
-    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
-}
+using namespace std::string_view_literals;
 
-QJsonObject elementJson(const ElementAnswer& e) {
+// The most bytes a number takes in its shortest form.
+constexpr std::size_t kLongestNumber = 32;
+
+// Characters put one after another into a buffer that is large enough for them.
+class Chars {
+public:
+    explicit Chars(char* at) : m_at(at) {}
+    char* end() const { return m_at; }
+
+    void put(std::string_view text) {
+        std::memcpy(m_at, text.data(), text.size());
+        m_at += text.size();
+    }
+    void put(int value) { m_at = std::to_chars(m_at, m_at + kLongestNumber, value).ptr; }
+    void put(double value) {
+        if (std::isfinite(value))
+            m_at = std::to_chars(m_at, m_at + kLongestNumber, value).ptr;
+        else
+            put("null"sv);
+    }
+    void put(bool flag) { put(flag ? "true"sv : "false"sv); }
+
+private:
+    char* m_at;
+};
+
+// One line of the key per element, in the order of the man page, made in a buffer.
+void appendElement(std::string& out, const ElementAnswer& e) {
     const ElementRecord& r = e.record;
-    return {
-        {QStringLiteral("slot"), e.slot},
-        {QStringLiteral("side"), e.at.side},
-        {QStringLiteral("lane"), e.at.lane},
-        {QStringLiteral("block"), e.at.block},
-        {QStringLiteral("branch"), e.at.branch},
-        {QStringLiteral("position"), e.at.position},
-        {QStringLiteral("code"), r.kind},
-        {QStringLiteral("switch"), r.switchFlag != 0},
-        {QStringLiteral("open"), r.openFlag != 0},
-        {QStringLiteral("wire"), r.wireFlag != 0},
-        {QStringLiteral("label"), QString::fromStdString(e.label)},
-        {QStringLiteral("resistance"), number(r.resistance)},
-        {QStringLiteral("voltage"), number(r.voltage)},
-        {QStringLiteral("current"), number(r.current)},
-        {QStringLiteral("power"), number(e.power())},
-        {QStringLiteral("brightness"), e.brightness},
-    };
+    char buffer[512]; // the longest line but its label: 170 characters and 11 numbers
+    Chars line(buffer);
+    line.put("{\"slot\": "sv);
+    line.put(e.slot);
+    line.put(", \"side\": "sv);
+    line.put(e.at.side);
+    line.put(", \"lane\": "sv);
+    line.put(e.at.lane);
+    line.put(", \"block\": "sv);
+    line.put(e.at.block);
+    line.put(", \"branch\": "sv);
+    line.put(e.at.branch);
+    line.put(", \"position\": "sv);
+    line.put(e.at.position);
+    line.put(", \"code\": "sv);
+    line.put(static_cast<int>(r.kind));
+    line.put(", \"switch\": "sv);
+    line.put(r.switchFlag != 0);
+    line.put(", \"open\": "sv);
+    line.put(r.openFlag != 0);
+    line.put(", \"wire\": "sv);
+    line.put(r.wireFlag != 0);
+    line.put(", \"label\": "sv);
+    out.append(buffer, line.end());
+    appendJsonString(out, e.label);
+    line = Chars(buffer);
+    line.put(", \"resistance\": "sv);
+    line.put(r.resistance);
+    line.put(", \"voltage\": "sv);
+    line.put(r.voltage);
+    line.put(", \"current\": "sv);
+    line.put(r.current);
+    line.put(", \"power\": "sv);
+    line.put(e.power());
+    line.put(", \"brightness\": "sv);
+    line.put(e.brightness);
+    line.put("}"sv);
+    out.append(buffer, line.end());
 }
 
-QJsonObject circuitJson(const CircuitAnswer& c) {
-    if (c.error)
-        return {{QStringLiteral("number"), c.number}, {QStringLiteral("error"), words(*c.error)}};
-    QJsonArray elements;
-    for (const ElementAnswer& e : c.elements)
-        elements.append(elementJson(e));
-    return {
-        {QStringLiteral("number"), c.number},
-        {QStringLiteral("supply_voltage"), number(c.supplyVoltage)},
-        {QStringLiteral("total_resistance"), number(c.totalResistance)},
-        {QStringLiteral("total_current"), number(c.totalCurrent)},
-        {QStringLiteral("elements"), elements},
-    };
+void appendNumber(std::string& out, double value) {
+    char buffer[kLongestNumber];
+    Chars number(buffer);
+    number.put(value);
+    out.append(buffer, number.end());
 }
+
+void appendInteger(std::string& out, int value) {
+    char buffer[kLongestNumber];
+    Chars number(buffer);
+    number.put(value);
+    out.append(buffer, number.end());
+}
+
+// Room for a circuit's text, so that a long key grows in few steps.
+constexpr std::size_t kBytesPerElement = 320;
 
 } // namespace
 
-QByteArray answerKeyJson(const AnswerKey& key) {
-    QJsonArray circuits;
-    for (const CircuitAnswer& c : key.circuits)
-        circuits.append(circuitJson(c));
-    const QJsonObject root{
-        {QStringLiteral("source"), key.set.source},
-        {QStringLiteral("explanation"), QJsonArray::fromStringList(key.set.explanation)},
-        {QStringLiteral("circuits"), circuits},
-    };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+void appendJsonString(std::string& out, std::string_view text) {
+    static const char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            out += "\\u00";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void JsonKeyWriter::beginSet(const CircuitSet& set) {
+    if (m_severalSets)
+        m_out += m_firstSet ? "[\n" : ",\n";
+    m_firstSet = false;
+    m_out += "{\n  \"source\": ";
+    appendJsonString(m_out, set.source.toStdString());
+    m_out += ",\n  \"explanation\": [";
+    for (qsizetype i = 0; i < set.explanation.size(); ++i) {
+        m_out += i == 0 ? "\n    " : ",\n    ";
+        appendJsonString(m_out, set.explanation[i].toStdString());
+    }
+    m_out += set.explanation.isEmpty() ? "],\n" : "\n  ],\n";
+    m_out += "  \"circuits\": [";
+    m_firstCircuit = true;
+}
+
+void JsonKeyWriter::addCircuit(const CircuitAnswer& c) {
+    const std::size_t needed = m_out.size() + (c.elements.size() + 1) * kBytesPerElement;
+    if (needed > m_out.capacity())
+        m_out.reserve(std::max(needed, 2 * m_out.capacity()));
+    m_out += m_firstCircuit ? "\n    {\"number\": "sv : ",\n    {\"number\": "sv;
+    m_firstCircuit = false;
+    appendInteger(m_out, c.number);
+    if (c.error) {
+        m_out += ", \"error\": "sv;
+        appendJsonString(m_out, c.error->reason.english());
+        m_out += '}';
+        return;
+    }
+    const std::pair<std::string_view, double> totals[] = {
+        {", \"supply_voltage\": "sv, c.supplyVoltage},
+        {", \"total_resistance\": "sv, c.totalResistance},
+        {", \"total_current\": "sv, c.totalCurrent}};
+    for (const auto& [key, value] : totals) {
+        m_out += key;
+        appendNumber(m_out, value);
+    }
+    m_out += ", \"elements\": ["sv;
+    for (std::size_t i = 0; i < c.elements.size(); ++i) {
+        m_out += i == 0 ? "\n      "sv : ",\n      "sv;
+        appendElement(m_out, c.elements[i]);
+    }
+    m_out += c.elements.empty() ? "]}"sv : "\n    ]}"sv;
+}
+
+void JsonKeyWriter::endSet() {
+    m_out += m_firstCircuit ? "]\n}" : "\n  ]\n}";
+    if (!m_severalSets)
+        m_out += "\n";
+}
+
+void JsonKeyWriter::finish() {
+    if (m_severalSets)
+        m_out += "\n]\n";
 }
 
 } // namespace voltaro::sheet

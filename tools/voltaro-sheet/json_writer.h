@@ -1,15 +1,32 @@
 #pragma once
 
-#include "answer_key.h"
+#include "key_writer.h"
 
-#include <QByteArray>
+#include <string>
+#include <string_view>
 
 namespace voltaro::sheet {
 
-// The answer key as JSON: the source, the explanation lines and every circuit asked for, each
-// with its totals and elements, or with the error its description gave. Numbers are written in
-// their shortest form that reads back to the same double; a value that is not a finite number
-// is null.
-QByteArray answerKeyJson(const AnswerKey& key);
+// The answer key as JSON: per set an object with the source, the explanation lines and the
+// circuits, each with its totals and elements (one a line), or with the error its description
+// gave; several sets make an array of such objects. Numbers are written in their shortest form
+// that reads back to the same double; a value that is not a finite number is null.
+class JsonKeyWriter : public KeyWriter {
+public:
+    explicit JsonKeyWriter(bool severalSets) : m_severalSets(severalSets) {}
+
+    void beginSet(const CircuitSet& set) override;
+    void addCircuit(const CircuitAnswer& circuit) override;
+    void endSet() override;
+    void finish() override;
+
+private:
+    bool m_severalSets;
+    bool m_firstSet = true;
+    bool m_firstCircuit = true;
+};
+
+// A text as a JSON string, in quotes, with the characters that need it escaped.
+void appendJsonString(std::string& out, std::string_view text);
 
 } // namespace voltaro::sheet

@@ -1,6 +1,10 @@
 #include "pdf_worksheet.h"
 
+#include "bench/bench_texts.h"
 #include "qt/file_io.h"
+#include "qt/vector_canvas.h"
+#include "shown_values.h"
+#include "solver/value_format.h"
 #include "tool_failure.h"
 #include "view/point.h"
 
@@ -13,17 +17,18 @@ namespace voltaro::sheet {
 
 namespace {
 
-constexpr int kResolution = 300;           // dots per inch of the page's coordinates
-constexpr double kMarginMm = 15.0;         // on every side of the page
-constexpr double kRowMm = 9.0;             // a table row, room to write in by hand
-constexpr double kGapMm = 5.0;             // between the parts of a page
-constexpr double kExplanationMaxMm = 65.0; // the explanation is cut off below this
-const double kColumnShares[] = {0.12, 0.28, 0.20, 0.20, 0.20}; // of the table's width
+constexpr int kResolution = 300;        // dots per inch of the page's coordinates
+constexpr double kMarginMm = 15.0;      // on every side of the page
+constexpr double kFooterMm = 8.0;       // kept at the bottom for the page number
+constexpr double kRowMm = 8.0;          // a table row, room to write in by hand
+constexpr double kGapMm = 4.0;          // between the parts of a page
+constexpr double kBoardWidthMm = 150.0; // the board, centred; its height follows
 
-QFont pageFont(double points, bool bold = false) {
+QFont pageFont(double points, bool bold = false, bool italic = false) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(points);
     font.setBold(bold);
+    font.setItalic(italic);
     return font;
 }
 
@@ -31,10 +36,18 @@ QString circuitSubtitle(const CircuitAnswer& c, const CircuitSet& set) {
     return QStringLiteral("Circuit %1 of %2").arg(c.number).arg(set.list.count);
 }
 
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 QString totalsText(const CircuitAnswer& c) {
-    return QStringLiteral("Supply %1 V      Total resistance %2 ohm      Total current %3 A")
-        .arg(readableNumber(c.supplyVoltage), readableNumber(c.totalResistance),
-             readableNumber(c.totalCurrent));
+    return QStringLiteral("Total resistance %1      Total current %2")
+        .arg(fromStd(totalResistanceText(c)),
+             fromStd(formatWithPrefix(shownTotalCurrent(c), Unit::Ampere)));
+}
+
+QString unreadableText(const CircuitAnswer& c) {
+    return QStringLiteral("This circuit could not be read: ") + words(*c.error);
 }
 
 } // namespace
@@ -46,7 +59,7 @@ PdfWorksheet::PdfWorksheet(const QString& path, const CircuitSet& set, bool answ
     m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                        QPageLayout::Millimeter));
-    m_writer.setTitle(set.title);
+    m_writer.setTitle(fromStd(Text(kSetCaption).arg(set.title.toStdString()).english()));
     m_writer.setCreator(QStringLiteral("voltaro-sheet"));
     m_painter.begin(&m_writer);
 }
@@ -55,144 +68,222 @@ int PdfWorksheet::mm(double millimetres) const {
     return static_cast<int>(std::lround(millimetres * kResolution / 25.4));
 }
 
-void PdfWorksheet::beginPage() {
-    if (!m_firstPage)
+int PdfWorksheet::lineHeight(const QFont& font) const {
+    return QFontMetrics(font, &m_writer).lineSpacing();
+}
+
+int PdfWorksheet::roomOnAFreshPage() const {
+    const int heading =
+        lineHeight(pageFont(16, true)) + mm(2) + lineHeight(pageFont(12)) + mm(kGapMm);
+    return m_writer.height() - mm(kFooterMm) - heading;
+}
+
+void PdfWorksheet::beginPage(Part part) {
+    if (m_pages > 0)
         m_writer.newPage();
-    m_firstPage = false;
+    ++m_pages;
+    ++m_pagesInPart;
+    m_y = 0;
+    m_bottom = m_writer.height() - mm(kFooterMm);
+    drawFooter(part);
+    drawHeading(part);
 }
 
-// The set's title on the left, "Name:" with a line to write on at the right, the subtitle
-// under them; the y below.
-int PdfWorksheet::drawHeading(const QString& subtitle) {
+// The pupil's pages: the set's title on the left, "Name:" with a line to write on at the right.
+// The answer key's: "Answer key" over the set's title.
+void PdfWorksheet::drawHeading(Part part) {
     const int width = m_writer.width();
+    const QFont title = pageFont(16, true);
+    const int titleHeight = lineHeight(title);
     m_painter.setPen(Qt::black);
-    m_painter.setFont(pageFont(16, true));
-    const int titleHeight = m_painter.fontMetrics().height();
+    m_painter.setFont(title);
     m_painter.drawText(QRect(0, 0, width * 2 / 3, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                       m_set.title);
-    m_painter.setFont(pageFont(11));
-    const QRect name(width * 2 / 3, 0, width / 3, titleHeight);
-    m_painter.drawText(name, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Name:"));
-    m_painter.setPen(QPen(Qt::black, mm(0.3)));
-    m_painter.drawLine(name.left() + mm(14), name.bottom(), name.right(), name.bottom());
-    m_painter.setPen(Qt::black);
-    m_painter.setFont(pageFont(12));
-    const int subtitleTop = titleHeight + mm(2);
-    const int subtitleHeight = m_painter.fontMetrics().height();
-    m_painter.drawText(QRect(0, subtitleTop, width, subtitleHeight), Qt::AlignLeft, subtitle);
-    return subtitleTop + subtitleHeight + mm(kGapMm);
+                       part == Part::Key ? QStringLiteral("Answer key") : m_set.title);
+    m_y = titleHeight + mm(2);
+    if (part == Part::Key) {
+        drawLine(m_set.title, pageFont(12));
+    } else {
+        m_painter.setFont(pageFont(11));
+        const QRect name(width * 2 / 3, 0, width / 3, titleHeight);
+        m_painter.drawText(name, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Name:"));
+        m_painter.setPen(QPen(Qt::black, mm(0.3)));
+        m_painter.drawLine(name.left() + mm(14), name.bottom(), name.right(), name.bottom());
+        m_y += lineHeight(pageFont(12));
+    }
+    m_y += mm(kGapMm);
 }
 
-// The lines word-wrapped in the page's width, as many whole lines as fit in the explanation's
-// height; "..." stands for those left out. The y below.
-int PdfWorksheet::drawLines(int y, const QStringList& lines) {
-    if (lines.isEmpty())
-        return y;
-    m_painter.setFont(pageFont(10));
-    const int width = m_writer.width();
+void PdfWorksheet::drawFooter(Part part) {
+    const QFont font = pageFont(9);
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    const QString number =
+        (part == Part::Key ? QStringLiteral("Answer key, page %1") : QStringLiteral("Page %1"))
+            .arg(m_pagesInPart);
+    m_painter.drawText(
+        QRect(0, m_writer.height() - lineHeight(font), m_writer.width(), lineHeight(font)),
+        Qt::AlignRight | Qt::AlignBottom, number);
+}
+
+void PdfWorksheet::drawLine(const QString& text, const QFont& font) {
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
+    const int height = lineHeight(font);
+    m_painter.drawText(QRect(0, m_y, m_writer.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+                       text);
+    m_y += height;
+}
+
+// The lines word-wrapped in the page's width, going on over the next pages as they need.
+void PdfWorksheet::drawWrapped(const QStringList& lines, const QFont& font, Part part) {
+    m_painter.setFont(font);
+    m_painter.setPen(Qt::black);
     const int flags = Qt::AlignLeft | Qt::TextWordWrap;
-    const int lineHeight = m_painter.fontMetrics().lineSpacing();
-    const int bottom = y + mm(kExplanationMaxMm) - lineHeight; // room kept for "..."
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].isEmpty() ? QStringLiteral(" ") : lines[i];
-        const QRect box = m_painter.boundingRect(QRect(0, y, width, 0), flags, line);
-        if (box.bottom() > bottom && i + 1 < lines.size()) {
-            m_painter.drawText(QRect(0, y, width, lineHeight), flags, QStringLiteral("..."));
-            return y + lineHeight + mm(kGapMm);
+    for (const QString& text : lines) {
+        const QString line = text.isEmpty() ? QStringLiteral(" ") : text;
+        QRect box = m_painter.boundingRect(QRect(0, m_y, m_writer.width(), 0), flags, line);
+        if (!fits(box.height())) {
+            beginPage(part);
+            m_painter.setFont(font);
+            m_painter.setPen(Qt::black);
+            box.moveTop(m_y);
         }
         m_painter.drawText(box, flags, line);
-        y = box.bottom() + 1;
+        m_y = box.bottom() + 1;
     }
-    return y + mm(kGapMm);
+    m_y += mm(kGapMm);
 }
 
-void PdfWorksheet::drawUnreadable(int y, const CircuitAnswer& circuit) {
-    drawLines(y, {QStringLiteral("This circuit could not be read: ") + words(*circuit.error)});
-}
-
-int PdfWorksheet::drawExplanation(int y) {
-    return drawLines(y, m_set.explanation);
-}
-
-// The board across the page's width, every pixel a sharp block, in a thin frame.
-int PdfWorksheet::drawBoard(int y, const QImage& board) {
-    const int width = m_writer.width();
-    const QRect target(0, y, width, width * kBoardHeight / kBoardWidth);
+// The board centred, drawn again through the paint's own primitives, in a thin frame.
+void PdfWorksheet::drawBoard(const BoardDrawing& board) {
+    const int width = mm(kBoardWidthMm);
+    const QRect target((m_writer.width() - width) / 2, m_y, width,
+                       width * kBoardHeight / kBoardWidth);
+    {
+        VectorCanvas canvas(m_painter, target, board.width, board.height);
+        replayDrawing(board, canvas);
+    }
     m_painter.save();
-    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    m_painter.drawImage(target, board);
     m_painter.setPen(QPen(Qt::black, mm(0.3)));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(target);
     m_painter.restore();
-    return target.bottom() + mm(kGapMm);
+    m_y = target.bottom() + mm(kGapMm);
 }
 
-void PdfWorksheet::drawRow(int y, const QStringList& cells, bool header) {
+int PdfWorksheet::tableHeight(const WorksheetTable& table) const {
+    return static_cast<int>(table.rows.size() + 1) * mm(kRowMm);
+}
+
+void PdfWorksheet::drawRow(const QStringList& cells, const std::vector<double>& shares,
+                           bool header) {
     const int width = m_writer.width();
     const int height = mm(kRowMm);
-    m_painter.setFont(pageFont(11, header));
+    m_painter.setFont(pageFont(10, header));
     int x = 0;
     for (qsizetype i = 0; i < cells.size(); ++i) {
         const int cellWidth = i + 1 == cells.size()
                                   ? width - x
-                                  : static_cast<int>(width * kColumnShares[static_cast<int>(i)]);
-        const QRect cell(x, y, cellWidth, height);
+                                  : static_cast<int>(width * shares[static_cast<std::size_t>(i)]);
+        const QRect cell(x, m_y, cellWidth, height);
         m_painter.setPen(QPen(Qt::black, mm(0.2)));
         m_painter.setBrush(header ? QColor(225, 225, 225) : QColor(Qt::white));
         m_painter.drawRect(cell);
-        m_painter.drawText(cell.adjusted(mm(2), 0, -mm(2), 0), Qt::AlignCenter, cells[i]);
+        m_painter.drawText(cell.adjusted(mm(1), 0, -mm(1), 0), Qt::AlignCenter, cells[i]);
         x += cellWidth;
     }
+    m_y += height;
 }
 
-// The header and the rows from `y` on; rows that do not fit go on over the next pages, under
-// the heading again.
-void PdfWorksheet::drawTable(int y, const std::vector<WorksheetRow>& rows,
-                             const QString& subtitle) {
+// The table whole where it fits, else whole on the next page under the circuit's subtitle; one
+// longer than a page goes on over the next pages, its header again on each.
+void PdfWorksheet::drawTable(const WorksheetTable& table, Part part, const QString& subtitle) {
+    const QString continued = subtitle + QStringLiteral(" (continued)");
     const int rowHeight = mm(kRowMm);
-    drawRow(y, worksheetHeader(), true);
-    y += rowHeight;
-    for (const WorksheetRow& row : rows) {
-        if (y + rowHeight > m_writer.height()) {
-            beginPage();
-            y = drawHeading(subtitle + QStringLiteral(" (continued)"));
-            drawRow(y, worksheetHeader(), true);
-            y += rowHeight;
-        }
-        drawRow(y, {row.label, row.kind, row.voltage, row.current, row.brightness}, false);
-        y += rowHeight;
+    const int height = tableHeight(table);
+    const bool movesWhole =
+        !fits(height) && height <= roomOnAFreshPage() - lineHeight(pageFont(12, true));
+    if (movesWhole || !fits(2 * rowHeight)) {
+        beginPage(part);
+        drawLine(continued, pageFont(12, true));
     }
+    drawRow(table.header, table.columnShares, true);
+    for (const QStringList& row : table.rows) {
+        if (!fits(rowHeight)) {
+            beginPage(part);
+            drawLine(continued, pageFont(12, true));
+            drawRow(table.header, table.columnShares, true);
+        }
+        drawRow(row, table.columnShares, false);
+    }
+    m_y += mm(kGapMm);
 }
 
-void PdfWorksheet::addAnswerPage(const CircuitAnswer& circuit) {
-    beginPage();
-    const QString subtitle = QStringLiteral("Answers: ") + circuitSubtitle(circuit, m_set);
-    int y = drawHeading(subtitle);
+void PdfWorksheet::addPupilCircuit(const CircuitAnswer& circuit, const BoardDrawing& board) {
+    const QString subtitle = circuitSubtitle(circuit, m_set);
+    const QFont subtitleFont = pageFont(12, true);
+    const bool first = m_circuits++ == 0;
+    if (first) {
+        beginPage(Part::Pupil);
+        drawWrapped(m_set.explanation, pageFont(10), Part::Pupil);
+    }
+    // Each circuit on a page of its own; the first under the explanation when it fits there.
+    const int boardHeight = mm(kBoardWidthMm) * kBoardHeight / kBoardWidth;
+    const int blockHeight = 2 * lineHeight(subtitleFont) + boardHeight + 2 * mm(kGapMm);
+    if (!first || !fits(blockHeight))
+        beginPage(Part::Pupil);
+    drawLine(subtitle, subtitleFont);
     if (circuit.error) {
-        drawUnreadable(y, circuit);
+        drawWrapped({unreadableText(circuit)}, pageFont(10), Part::Pupil);
         return;
     }
-    y = drawLines(y, {totalsText(circuit)});
-    drawTable(y, worksheetRows(circuit, true), subtitle);
+    drawLine(QStringLiteral("Supply: ") + fromStd(supplyText(circuit)), pageFont(11));
+    m_y += mm(kGapMm) / 2;
+    drawBoard(board);
+    drawTable(pupilTable(circuit), Part::Pupil, subtitle);
 }
 
-void PdfWorksheet::addCircuit(const CircuitAnswer& circuit, const QImage& board) {
-    beginPage();
+void PdfWorksheet::addKeyCircuit(const CircuitAnswer& circuit) {
     const QString subtitle = circuitSubtitle(circuit, m_set);
-    int y = drawExplanation(drawHeading(subtitle));
+    const QFont subtitleFont = pageFont(12, true);
+    const QFont textFont = pageFont(10);
     if (circuit.error) {
-        drawUnreadable(y, circuit);
-    } else {
-        y = drawBoard(y, board);
-        drawTable(y, worksheetRows(circuit, false), subtitle);
+        if (!fits(3 * lineHeight(textFont)))
+            beginPage(Part::Key);
+        drawLine(subtitle, subtitleFont);
+        drawWrapped({unreadableText(circuit)}, textFont, Part::Key);
+        return;
     }
+    const WorksheetTable table = answerTable(circuit);
+    const int noteHeight = circuit.open ? lineHeight(textFont) : 0;
+    const int blockHeight = lineHeight(subtitleFont) + 2 * lineHeight(textFont) +
+                            tableHeight(table) + noteHeight + mm(kGapMm);
+    if (!fits(blockHeight) && blockHeight <= roomOnAFreshPage())
+        beginPage(Part::Key);
+    drawLine(subtitle, subtitleFont);
+    drawLine(QStringLiteral("Supply: ") + fromStd(supplyText(circuit)), textFont);
+    drawLine(totalsText(circuit), textFont);
+    drawTable(table, Part::Key, subtitle);
+    if (circuit.open) {
+        m_y -= mm(kGapMm);
+        drawLine(QString::fromLatin1(kOpenCircuitNote), pageFont(10, false, true));
+        m_y += mm(kGapMm);
+    }
+}
+
+void PdfWorksheet::addCircuit(const CircuitAnswer& circuit, const BoardDrawing& board) {
+    addPupilCircuit(circuit, board);
     if (m_answers)
-        addAnswerPage(circuit);
+        m_keyCircuits.push_back(circuit);
 }
 
 std::optional<Failure> PdfWorksheet::finish() {
+    if (!m_keyCircuits.empty()) {
+        m_pagesInPart = 0;
+        beginPage(Part::Key);
+        for (const CircuitAnswer& circuit : m_keyCircuits)
+            addKeyCircuit(circuit);
+    }
     if (!m_painter.end())
         return toolFailure(QStringLiteral("the document could not be finished"));
     return replaceFileContents(m_path, m_bytes.data());

@@ -12,15 +12,17 @@ const char* const kDescription =
     "Answer keys, board pictures and printable worksheets from Voltaro circuits, read and solved\n"
     "as the program reads them.\n"
     "\n"
-    "  voltaro-sheet [--json | --csv | --text] [--png DIR] [--pdf FILE [--answers]]\n"
-    "                [--circuit N] FILE.cir\n"
+    "  voltaro-sheet [--json | --csv | --text] [--circuit N] FILE.cir...\n"
+    "  voltaro-sheet [--png DIR] [--pdf FILE [--answers]] [--circuit N] FILE.cir\n"
     "  voltaro-sheet ... --builtin NAME\n"
     "  voltaro-sheet --list-builtin\n"
     "  voltaro-sheet --help | --version\n"
     "\n"
     "Exit status: 0 every circuit read; 1 some circuit could not be read, or the file holds more\n"
-    "than 100; 2 the file cannot be read, is not a proper file, or an output cannot be written;\n"
-    "64 a usage error.";
+    "than 100; 2 a file cannot be read, is not a proper file, or an output cannot be written;\n"
+    "64 a usage error.\n"
+    "\n"
+    "FILE.cir may be - for standard input.";
 
 // The parser with every option of the tool.
 struct SheetParser {
@@ -37,8 +39,9 @@ struct SheetParser {
     QCommandLineOption pdf{QStringLiteral("pdf"),
                            QStringLiteral("Write a printable worksheet, one page per circuit."),
                            QStringLiteral("FILE")};
-    QCommandLineOption answers{QStringLiteral("answers"),
-                               QStringLiteral("With --pdf: an answer page after each circuit.")};
+    QCommandLineOption answers{
+        QStringLiteral("answers"),
+        QStringLiteral("With --pdf: the answer key after the pupils' pages.")};
     QCommandLineOption circuit{QStringLiteral("circuit"),
                                QStringLiteral("Only circuit N of the file (1 is the first)."),
                                QStringLiteral("N")};
@@ -56,8 +59,9 @@ struct SheetParser {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
         parser.addOptions(
             {json, csv, text, png, pdf, answers, circuit, builtin, list, help, version});
-        parser.addPositionalArgument(QStringLiteral("FILE.cir"),
-                                     QStringLiteral("The circuit file to read."));
+        parser.addPositionalArgument(
+            QStringLiteral("FILE.cir..."),
+            QStringLiteral("The circuit files to read; - for standard input."));
     }
 
     // The number of the options given that are among `options`.
@@ -105,10 +109,12 @@ std::optional<Failure> combinationError(const SheetParser& p) {
     if (parser.isSet(p.circuit) && !circuitNumber(parser.value(p.circuit)))
         return toolFailure(QStringLiteral("--circuit needs a circuit number from 1, not \"") +
                            parser.value(p.circuit) + QStringLiteral("\""));
-    if (files.size() > 1)
-        return toolFailure(QStringLiteral("one FILE.cir at a time"));
     if (files.isEmpty() == !parser.isSet(p.builtin))
-        return toolFailure(QStringLiteral("give either a FILE.cir or --builtin NAME"));
+        return toolFailure(QStringLiteral("give either FILE.cir or --builtin NAME"));
+    if (files.size() > 1 && (parser.isSet(p.png) || parser.isSet(p.pdf)))
+        return toolFailure(QStringLiteral("--png and --pdf take one FILE.cir at a time"));
+    if (files.count(QStringLiteral("-")) > 1)
+        return toolFailure(QStringLiteral("standard input (-) can be read once"));
     return std::nullopt;
 }
 
@@ -119,8 +125,7 @@ SheetOptions optionsOf(const SheetParser& p) {
         o.format = KeyFormat::Csv;
     else if (parser.isSet(p.text))
         o.format = KeyFormat::Text;
-    const QStringList files = parser.positionalArguments();
-    o.file = files.isEmpty() ? QString() : files.constFirst();
+    o.files = parser.positionalArguments();
     o.builtin = parser.value(p.builtin);
     o.pngFolder = parser.value(p.png);
     o.pdfFile = parser.value(p.pdf);
@@ -154,7 +159,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
 QString usageText() {
     // Qt's own first line names the program by the path it was started with.
     const QString options = SheetParser().parser.helpText().section(QLatin1Char('\n'), 1);
-    return QStringLiteral("Usage: voltaro-sheet [options] FILE.cir\n") + options;
+    return QStringLiteral("Usage: voltaro-sheet [options] FILE.cir...\n") + options;
 }
 
 } // namespace voltaro::sheet

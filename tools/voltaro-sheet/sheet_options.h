@@ -1,5 +1,7 @@
 #pragma once
 
+#include "key_writer.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,10 @@
 
 namespace voltaro::sheet {
 
-enum class KeyFormat { Json, Csv, Text };
-
 // What one run of voltaro-sheet is asked to do.
 struct SheetOptions {
     KeyFormat format = KeyFormat::Json;
-    QString file;               // the .cir file, or empty for a built-in
+    QStringList files;          // the .cir files, "-" for standard input; none for a built-in
     QString builtin;            // the name of a lesson or worksheet, or empty for a file
     QString pngFolder;          // where the boards go as PNG files; empty for none
     QString pdfFile;            // the printable worksheet; empty for none
@@ -33,7 +33,10 @@ struct ParsedCommandLine {
 // is a usage error.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
-// The usage text that --help prints and a usage error follows with.
+// The usage text that --help prints.
 QString usageText();
+
+// The line after a usage error's message.
+inline constexpr const char* kTryHelp = "Try 'voltaro-sheet --help'.";
 
 } // namespace voltaro::sheet

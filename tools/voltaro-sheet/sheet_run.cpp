@@ -1,11 +1,10 @@
 #include "sheet_run.h"
 
 #include "answer_key.h"
-#include "json_writer.h"
+#include "key_writer.h"
 #include "model/circuit_list.h"
 #include "pdf_worksheet.h"
 #include "png_export.h"
-#include "table_writers.h"
 #include "tool_failure.h"
 
 #include <memory>
@@ -19,29 +18,14 @@ const char* const kName = "voltaro-sheet: ";
 ExitStatus fail(QTextStream& err, const QString& message, ExitStatus status) {
     err << kName << message << '\n';
     if (status == kUsageError)
-        err << '\n' << usageText();
+        err << kTryHelp << '\n';
     return status;
 }
 
-QByteArray keyBytes(const AnswerKey& key, KeyFormat format) {
-    switch (format) {
-    case KeyFormat::Csv:
-        return answerKeyCsv(key).toUtf8();
-    case KeyFormat::Text:
-        return answerKeyText(key).toUtf8();
-    case KeyFormat::Json:
-        break;
-    }
-    return answerKeyJson(key);
-}
-
 // CSV has no place for a circuit that could not be read: its message goes to `err`.
-void reportErrorsBeside(const AnswerKey& key, KeyFormat format, QTextStream& err) {
-    if (format != KeyFormat::Csv)
-        return;
-    for (const CircuitAnswer& c : key.circuits)
-        if (c.error)
-            err << kName << "circuit " << c.number << ": " << words(*c.error) << '\n';
+void reportErrorBeside(const CircuitAnswer& c, KeyFormat format, QTextStream& err) {
+    if (format == KeyFormat::Csv && c.error)
+        err << kName << "circuit " << c.number << ": " << words(*c.error) << '\n';
 }
 
 // Every circuit of the set, or the one asked for.
@@ -54,39 +38,82 @@ std::vector<int> circuitNumbers(const SheetOptions& options, int count) {
     return numbers;
 }
 
-// Reads the circuits, writing each board and worksheet page as it goes.
-ExitStatus readCircuits(const SheetOptions& options, AnswerKey& key, QTextStream& err) {
-    std::unique_ptr<PdfWorksheet> pdf;
-    if (!options.pdfFile.isEmpty())
-        pdf = std::make_unique<PdfWorksheet>(options.pdfFile, key.set, options.answers);
-    const bool pictures = pdf || !options.pngFolder.isEmpty();
-    for (int number : circuitNumbers(options, key.set.list.count)) {
-        QImage board;
-        key.circuits.push_back(readCircuitAnswer(key.set, number, pictures ? &board : nullptr));
-        const CircuitAnswer& answer = key.circuits.back();
-        if (!options.pngFolder.isEmpty() && !answer.error) {
-            if (const std::optional<Failure> failure =
-                    writeBoardPng(options.pngFolder, number, board))
-                return fail(err, words(*failure), kFileFailed);
-        }
-        if (pdf)
-            pdf->addCircuit(answer, board);
-    }
-    if (pdf)
-        if (const std::optional<Failure> failure = pdf->finish())
-            return fail(err,
-                        QStringLiteral("cannot write ") + options.pdfFile + QStringLiteral(": ") +
-                            words(*failure),
-                        kFileFailed);
-    return kAllRead;
-}
-
-ExitStatus writeKey(QFile& out, const QByteArray& bytes, QTextStream& err) {
-    if (!writeAll(out, bytes))
+ExitStatus writeKey(QFile& out, const std::string& text, QTextStream& err) {
+    if (!writeAll(out, QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()))))
         return fail(err, QStringLiteral("cannot write the answer key: ") + out.errorString(),
                     kFileFailed);
     return kAllRead;
 }
+
+// Every input opened, or the failure of the first that cannot be, with its status.
+Outcome<std::vector<CircuitSet>> openSets(const SheetOptions& options, ExitStatus& status) {
+    std::vector<CircuitSet> sets;
+    const QStringList inputs =
+        options.files.isEmpty() ? QStringList{options.builtin} : options.files;
+    for (const QString& input : inputs) {
+        SetOpening opening = options.files.isEmpty() ? openBuiltinSet(input) : openFileSet(input);
+        if (!opening.set) {
+            status = opening.status;
+            return opening.set.failure();
+        }
+        sets.push_back(std::move(*opening.set));
+    }
+    return sets;
+}
+
+// An answer key alone goes out in pieces of about this size, so that it never needs the room of
+// the whole key; with pictures it waits until they are all written.
+constexpr std::size_t kKeyPiece = 1 << 16;
+
+// The circuits of one set into the key, each board and worksheet page written as it goes.
+class SetRun {
+public:
+    SetRun(const SheetOptions& options, const CircuitSet& set, KeyWriter& key, QFile& out,
+           QTextStream& err)
+        : m_options(options), m_set(set), m_key(key), m_out(out), m_err(err) {}
+
+    ExitStatus run(bool& allRead) {
+        std::unique_ptr<PdfWorksheet> pdf;
+        if (!m_options.pdfFile.isEmpty())
+            pdf = std::make_unique<PdfWorksheet>(m_options.pdfFile, m_set, m_options.answers);
+        const bool pictures = pdf || !m_options.pngFolder.isEmpty();
+        CircuitReader reader(m_set);
+        m_key.beginSet(m_set);
+        for (int number : circuitNumbers(m_options, m_set.list.count)) {
+            CircuitPictures board;
+            const CircuitAnswer answer = reader.read(number, pictures ? &board : nullptr);
+            allRead = allRead && !answer.error;
+            if (!m_options.pngFolder.isEmpty() && !answer.error)
+                if (const std::optional<Failure> failure =
+                        writeBoardPng(m_options.pngFolder, number, board.board))
+                    return fail(m_err, words(*failure), kFileFailed);
+            if (pdf)
+                pdf->addCircuit(answer, board.drawing);
+            m_key.addCircuit(answer);
+            reportErrorBeside(answer, m_options.format, m_err);
+            if (!pictures && m_key.text().size() >= kKeyPiece) {
+                if (writeKey(m_out, m_key.text(), m_err) != kAllRead)
+                    return kFileFailed;
+                m_key.clear();
+            }
+        }
+        m_key.endSet();
+        if (pdf)
+            if (const std::optional<Failure> failure = pdf->finish())
+                return fail(m_err,
+                            QStringLiteral("cannot write ") + m_options.pdfFile +
+                                QStringLiteral(": ") + words(*failure),
+                            kFileFailed);
+        return kAllRead;
+    }
+
+private:
+    const SheetOptions& m_options;
+    const CircuitSet& m_set;
+    KeyWriter& m_key;
+    QFile& m_out;
+    QTextStream& m_err;
+};
 
 } // namespace
 
@@ -96,30 +123,37 @@ bool writeAll(QFile& out, const QByteArray& bytes) {
 
 ExitStatus runSheet(const SheetOptions& options, QFile& out, QTextStream& err) {
     if (options.listBuiltins)
-        return writeKey(out, builtinNames().join(QLatin1Char('\n')).toUtf8() + '\n', err);
-    const SetOpening opening =
-        options.builtin.isEmpty() ? openFileSet(options.file) : openBuiltinSet(options.builtin);
-    if (!opening.set)
-        return fail(err, words(opening.set.failure()), opening.status);
-    const CircuitSet& set = *opening.set;
-    if (set.truncated)
-        err << kName << set.source << ": " << words({tooManyCircuitsMessage()}) << '\n';
-    if (options.circuit && *options.circuit > set.list.count)
-        return fail(err,
-                    QStringLiteral("--circuit %1: %2 holds %3 circuits")
-                        .arg(*options.circuit)
-                        .arg(set.source)
-                        .arg(set.list.count),
-                    kUsageError);
-    AnswerKey key{set, {}};
-    const ExitStatus written = readCircuits(options, key, err);
-    if (written != kAllRead)
-        return written;
-    if (writeKey(out, keyBytes(key, options.format), err) != kAllRead)
-        return kFileFailed;
-    reportErrorsBeside(key, options.format, err);
-    // Circuits beyond the list's room were not read either.
-    return key.allRead() && !set.truncated ? kAllRead : kCircuitFailed;
+        return writeKey(out, builtinNames().join(QLatin1Char('\n')).toStdString() + '\n', err);
+    ExitStatus status = kAllRead;
+    const Outcome<std::vector<CircuitSet>> sets = openSets(options, status);
+    if (!sets)
+        return fail(err, words(sets.failure()), status);
+    for (const CircuitSet& set : *sets) {
+        if (set.truncated)
+            err << kName << set.source << ": " << words({tooManyCircuitsMessage()}) << '\n';
+        if (options.circuit && *options.circuit > set.list.count)
+            return fail(err,
+                        QStringLiteral("--circuit %1: %2 holds %3 circuits")
+                            .arg(*options.circuit)
+                            .arg(set.source)
+                            .arg(set.list.count),
+                        kUsageError);
+    }
+    const std::unique_ptr<KeyWriter> key = makeKeyWriter(options.format, sets->size() > 1);
+    bool allRead = true;
+    for (const CircuitSet& set : *sets) {
+        const ExitStatus written = SetRun(options, set, *key, out, err).run(allRead);
+        if (written != kAllRead)
+            return written;
+        if (set.truncated)
+            allRead = false; // circuits beyond the list's room were not read either
+        if (&set == &sets->back())
+            key->finish();
+        if (writeKey(out, key->text(), err) != kAllRead)
+            return kFileFailed;
+        key->clear();
+    }
+    return allRead ? kAllRead : kCircuitFailed;
 }
 
 } // namespace voltaro::sheet

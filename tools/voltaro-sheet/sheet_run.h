@@ -9,8 +9,9 @@
 namespace voltaro::sheet {
 
 // Carries out a run: the answer key to `out`, pictures and the worksheet into their files,
-// messages to `err`. Nothing goes to `out` when the input cannot be read; an answer key that
-// cannot be written whole fails the run like any other output.
+// messages to `err`. Every input is opened before anything is written, and nothing goes to
+// `out` when one cannot be read; an answer key that cannot be written whole fails the run like
+// any other output.
 ExitStatus runSheet(const SheetOptions& options, QFile& out, QTextStream& err);
 
 // Writes the bytes and flushes them; false when they did not all get out.

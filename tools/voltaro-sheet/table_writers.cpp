@@ -1,108 +1,155 @@
 #include "table_writers.h"
 
-#include "model/numbers.h"
+#include "json_writer.h"
+#include "shown_values.h"
+#include "solver/value_format.h"
 #include "tool_failure.h"
 
-#include <QStringList>
-
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace voltaro::sheet {
 
 namespace {
 
-const QStringList kElementColumns =
-    QStringLiteral("slot side lane block branch position code switch open wire label resistance "
-                   "voltage current power brightness")
-        .split(QLatin1Char(' '));
+constexpr std::size_t kColumns = 16;
+const std::array<const char*, kColumns> kElementColumns = {
+    "slot", "side", "lane",  "block",      "branch",  "position", "code",  "switch",
+    "open", "wire", "label", "resistance", "voltage", "current",  "power", "brightness"};
+constexpr std::size_t kLabelColumn = 10;
 
-// A number in its shortest form that reads back to the same double; `missing` when it is not
-// a finite number.
-QString numberText(double value, const QString& missing) {
-    return std::isfinite(value) ? QString::fromStdString(formatShortest(value)) : missing;
+using Row = std::array<std::string, kColumns>;
+
+std::string flagText(std::uint8_t flag) {
+    return flag != 0 ? "true" : "false";
 }
 
-QString flagText(std::uint8_t flag) {
-    return flag != 0 ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-QStringList elementCells(const ElementAnswer& e, const QString& missing) {
+Row elementCells(const CircuitAnswer& c, const ElementAnswer& e) {
     const ElementRecord& r = e.record;
-    return {QString::number(e.slot),
-            QString::number(e.at.side),
-            QString::number(e.at.lane),
-            QString::number(e.at.block),
-            QString::number(e.at.branch),
-            QString::number(e.at.position),
-            QString::number(r.kind),
+    const ShownValues shown = shownValues(c, e);
+    return {std::to_string(e.slot),
+            std::to_string(e.at.side),
+            std::to_string(e.at.lane),
+            std::to_string(e.at.block),
+            std::to_string(e.at.branch),
+            std::to_string(e.at.position),
+            std::to_string(r.kind),
             flagText(r.switchFlag),
             flagText(r.openFlag),
             flagText(r.wireFlag),
-            QString::fromStdString(e.label),
-            numberText(r.resistance, missing),
-            numberText(r.voltage, missing),
-            numberText(r.current, missing),
-            numberText(e.power(), missing),
-            QString::number(e.brightness)};
+            e.label,
+            resistanceText(r),
+            formatWithPrefix(shown.voltage, Unit::Volt),
+            formatWithPrefix(shown.current, Unit::Ampere),
+            formatWithPrefix(shown.power, Unit::Watt),
+            std::to_string(e.brightness)};
 }
 
-// The rows padded to the widest cell of each column: text left-aligned, numbers right-aligned.
-QString alignedRows(const std::vector<QStringList>& rows) {
-    std::vector<qsizetype> widths(static_cast<std::size_t>(kElementColumns.size()), 0);
-    for (const QStringList& row : rows)
-        for (qsizetype i = 0; i < row.size(); ++i)
-            widths[static_cast<std::size_t>(i)] =
-                std::max(widths[static_cast<std::size_t>(i)], row[i].size());
-    const qsizetype labelColumn = kElementColumns.indexOf(QStringLiteral("label"));
-    QString text;
-    for (const QStringList& row : rows) {
-        QStringList cells;
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            const int width = static_cast<int>(widths[static_cast<std::size_t>(i)]);
-            cells << (i == labelColumn ? row[i].leftJustified(width)
-                                       : row[i].rightJustified(width));
+// A CSV cell, quoted when it holds a comma, a quote or a line break.
+std::string csvCell(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// The width of a text on a terminal: its characters, not its bytes ("Ω" is one).
+std::size_t shownWidth(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+void pad(std::string& out, const std::string& cell, std::size_t width, bool left) {
+    const std::string blanks(width - std::min(width, shownWidth(cell)), ' ');
+    out += left ? cell + blanks : blanks + cell;
+}
+
+// The rows padded to the widest cell of each column: the label left-aligned, the rest
+// right-aligned.
+void appendAligned(std::string& out, const std::vector<Row>& rows) {
+    std::array<std::size_t, kColumns> widths{};
+    for (const Row& row : rows)
+        for (std::size_t i = 0; i < kColumns; ++i)
+            widths[i] = std::max(widths[i], shownWidth(row[i]));
+    for (const Row& row : rows) {
+        out += "  ";
+        for (std::size_t i = 0; i < kColumns; ++i) {
+            if (i > 0)
+                out += ' ';
+            pad(out, row[i], widths[i], i == kLabelColumn);
         }
-        text += QStringLiteral("  ") + cells.join(QLatin1Char(' ')) + QLatin1Char('\n');
+        out += '\n';
     }
-    return text;
 }
 
-QString totalsLine(const CircuitAnswer& c) {
-    const QString missing = QStringLiteral("n/a");
-    return QStringLiteral("Circuit %1: supply %2 V, total resistance %3 ohm, total current %4 A\n")
-        .arg(c.number)
-        .arg(numberText(c.supplyVoltage, missing), numberText(c.totalResistance, missing),
-             numberText(c.totalCurrent, missing));
+std::string totalsLine(const CircuitAnswer& c, int count) {
+    return "Circuit " + std::to_string(c.number) + " of " + std::to_string(count) + ": supply " +
+           formatWithPrefix(c.supplyVoltage, Unit::Volt) + ", total resistance " +
+           totalResistanceText(c) + ", total current " +
+           formatWithPrefix(shownTotalCurrent(c), Unit::Ampere) + "\n";
 }
 
 } // namespace
 
-QString answerKeyCsv(const AnswerKey& key) {
-    QString csv = QStringLiteral("circuit,") + kElementColumns.join(QLatin1Char(',')) + u'\n';
-    for (const CircuitAnswer& c : key.circuits)
-        for (const ElementAnswer& e : c.elements)
-            csv += QString::number(c.number) + QLatin1Char(',') +
-                   elementCells(e, QString()).join(QLatin1Char(',')) + QLatin1Char('\n');
-    return csv;
+void CsvKeyWriter::beginSet(const CircuitSet& set) {
+    m_source = csvCell(set.source.toStdString());
+    if (m_headerWritten)
+        return;
+    m_headerWritten = true;
+    m_out += m_severalSets ? "source,circuit" : "circuit";
+    for (const char* column : kElementColumns)
+        m_out += std::string(",") + column;
+    m_out += '\n';
 }
 
-QString answerKeyText(const AnswerKey& key) {
-    QString text;
-    for (const CircuitAnswer& c : key.circuits) {
-        if (!text.isEmpty())
-            text += QLatin1Char('\n');
-        if (c.error) {
-            text += QStringLiteral("Circuit %1: error: %2\n").arg(c.number).arg(words(*c.error));
-            continue;
-        }
-        text += totalsLine(c);
-        std::vector<QStringList> rows = {kElementColumns};
-        for (const ElementAnswer& e : c.elements)
-            rows.push_back(elementCells(e, QStringLiteral("n/a")));
-        text += alignedRows(rows);
+void CsvKeyWriter::addCircuit(const CircuitAnswer& c) {
+    for (const ElementAnswer& e : c.elements) {
+        if (m_severalSets)
+            m_out += m_source + ",";
+        m_out += std::to_string(c.number);
+        for (const std::string& cell : elementCells(c, e))
+            m_out += "," + csvCell(cell);
+        m_out += '\n';
     }
-    return text;
+}
+
+void TextKeyWriter::beginSet(const CircuitSet& set) {
+    if (m_severalSets)
+        m_out += std::string(m_set ? "\n" : "") + "== " + set.source.toStdString() + " ==\n";
+    m_set = &set;
+}
+
+void TextKeyWriter::addCircuit(const CircuitAnswer& c) {
+    const int count = m_set ? m_set->list.count : 0;
+    if (c.error) {
+        m_out += "Circuit " + std::to_string(c.number) + " of " + std::to_string(count) +
+                 ": error: " + c.error->reason.english() + "\n\n";
+        return;
+    }
+    m_out += totalsLine(c, count);
+    std::vector<Row> rows(1);
+    std::copy(kElementColumns.begin(), kElementColumns.end(), rows[0].begin());
+    for (const ElementAnswer& e : c.elements)
+        rows.push_back(elementCells(c, e));
+    appendAligned(m_out, rows);
+    if (c.open)
+        m_out += std::string("  ") + kOpenCircuitNote + "\n";
+    m_out += '\n';
+}
+
+std::unique_ptr<KeyWriter> makeKeyWriter(KeyFormat format, bool severalSets) {
+    switch (format) {
+    case KeyFormat::Csv:
+        return std::make_unique<CsvKeyWriter>(severalSets);
+    case KeyFormat::Text:
+        return std::make_unique<TextKeyWriter>(severalSets);
+    case KeyFormat::Json:
+        break;
+    }
+    return std::make_unique<JsonKeyWriter>(severalSets);
 }
 
 } // namespace voltaro::sheet

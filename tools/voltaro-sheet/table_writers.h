@@ -1,17 +1,40 @@
 #pragma once
 
-#include "answer_key.h"
-
-#include <QString>
+#include "key_writer.h"
 
 namespace voltaro::sheet {
 
 // The answer key as CSV: a header row, then one row per element with the circuit number and the
-// element fields of the JSON. A circuit that could not be read has no rows.
-QString answerKeyCsv(const AnswerKey& key);
+// element's fields, its values as people read them (shownValues, resistanceText). With several
+// sets a first column names each row's source. A circuit that could not be read has no rows.
+class CsvKeyWriter : public KeyWriter {
+public:
+    explicit CsvKeyWriter(bool severalSets) : m_severalSets(severalSets) {}
+
+    void beginSet(const CircuitSet& set) override;
+    void addCircuit(const CircuitAnswer& circuit) override;
+    void endSet() override {}
+
+private:
+    bool m_severalSets;
+    bool m_headerWritten = false;
+    std::string m_source; // the source column's cell, quoted as it needs
+};
 
 // The answer key as aligned text: per circuit a line with the supply, the total resistance and
-// the total current (or the error), then its elements as a table with a header line.
-QString answerKeyText(const AnswerKey& key);
+// the total current (or the error), then its elements as a table with a header line, and the
+// note of an open circuit. With several sets each begins with a line naming its source.
+class TextKeyWriter : public KeyWriter {
+public:
+    explicit TextKeyWriter(bool severalSets) : m_severalSets(severalSets) {}
+
+    void beginSet(const CircuitSet& set) override;
+    void addCircuit(const CircuitAnswer& circuit) override;
+    void endSet() override {}
+
+private:
+    bool m_severalSets;
+    const CircuitSet* m_set = nullptr;
+};
 
 } // namespace voltaro::sheet

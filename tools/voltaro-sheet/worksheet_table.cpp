@@ -1,6 +1,7 @@
 #include "worksheet_table.h"
 
-#include <cmath>
+#include "shown_values.h"
+#include "solver/value_format.h"
 
 namespace voltaro::sheet {
 
@@ -8,20 +9,25 @@ namespace {
 
 const QString kNoValue = QStringLiteral("-");
 
+QString shown(double value, Unit unit) {
+    return QString::fromStdString(formatWithPrefix(value, unit));
+}
+
+bool isBulb(const ElementRecord& record) {
+    return record.switchFlag == 0 && isBulbKind(record.kind);
+}
+
+// The elements that carry a label: the loads and the switches.
+template <typename MakeRow>
+std::vector<QStringList> labelledRows(const CircuitAnswer& circuit, MakeRow makeRow) {
+    std::vector<QStringList> rows;
+    for (const ElementAnswer& e : circuit.elements)
+        if (!e.label.empty())
+            rows.push_back(makeRow(e));
+    return rows;
+}
+
 } // namespace
-
-QStringList worksheetHeader() {
-    return {QStringLiteral("Label"), QStringLiteral("Kind"), QStringLiteral("Voltage (V)"),
-            QStringLiteral("Current (A)"), QStringLiteral("Brightness")};
-}
-
-QString readableNumber(double value) {
-    if (!std::isfinite(value))
-        return kNoValue;
-    if (std::fabs(value) >= 10000.0)
-        return QString::number(value, 'f', 0);
-    return QString::number(value, 'g', 4);
-}
 
 QString kindName(const ElementRecord& record) {
     if (record.wireFlag != 0)
@@ -36,24 +42,36 @@ QString kindName(const ElementRecord& record) {
     return QStringLiteral("Load (kind %1)").arg(record.kind);
 }
 
-std::vector<WorksheetRow> worksheetRows(const CircuitAnswer& circuit, bool filled) {
-    std::vector<WorksheetRow> rows;
-    for (const ElementAnswer& e : circuit.elements) {
-        if (e.label.empty())
-            continue;
-        WorksheetRow row{QString::fromStdString(e.label), kindName(e.record), {}, {}, {}};
-        const bool bulb = e.record.switchFlag == 0 && isBulbKind(e.record.kind);
-        if (!bulb)
-            row.brightness = kNoValue;
-        if (filled) {
-            row.voltage = readableNumber(e.record.voltage);
-            row.current = readableNumber(e.record.current);
-            if (bulb)
-                row.brightness = QString::number(e.brightness);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+WorksheetTable pupilTable(const CircuitAnswer& circuit) {
+    WorksheetTable table;
+    table.header = {QStringLiteral("Label"), QStringLiteral("Kind"), QStringLiteral("Voltage"),
+                    QStringLiteral("Current")};
+    table.columnShares = {0.14, 0.30, 0.28, 0.28};
+    table.rows = labelledRows(circuit, [](const ElementAnswer& e) {
+        return QStringList{QString::fromStdString(e.label), kindName(e.record), QString(),
+                           QString()};
+    });
+    return table;
+}
+
+WorksheetTable answerTable(const CircuitAnswer& circuit) {
+    WorksheetTable table;
+    table.header = {QStringLiteral("Label"),      QStringLiteral("Kind"),
+                    QStringLiteral("Resistance"), QStringLiteral("Voltage"),
+                    QStringLiteral("Current"),    QStringLiteral("Power"),
+                    QStringLiteral("Brightness")};
+    table.columnShares = {0.09, 0.19, 0.14, 0.14, 0.14, 0.14, 0.16};
+    table.rows = labelledRows(circuit, [&circuit](const ElementAnswer& e) {
+        const ShownValues values = shownValues(circuit, e);
+        return QStringList{QString::fromStdString(e.label),
+                           kindName(e.record),
+                           QString::fromStdString(resistanceText(e.record)),
+                           shown(values.voltage, Unit::Volt),
+                           shown(values.current, Unit::Ampere),
+                           shown(values.power, Unit::Watt),
+                           isBulb(e.record) ? QString::number(e.brightness) : kNoValue};
+    });
+    return table;
 }
 
 } // namespace voltaro::sheet

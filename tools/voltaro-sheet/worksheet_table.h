@@ -9,25 +9,18 @@
 
 namespace voltaro::sheet {
 
-// The table of a worksheet page: a row per load and per switch, in the order the board numbers
-// them, with the label, the kind and, on an answer page, the voltage, current and brightness.
-struct WorksheetRow {
-    QString label;
-    QString kind;
-    QString voltage;
-    QString current;
-    QString brightness;
+// The tables of a worksheet: a row per load and per switch, in the order the board numbers
+// them. The pupil's table has the label and the kind and empty cells for the voltage and the
+// current; the answer key's has them filled in, with the resistance, the power and a bulb's
+// brightness ("-" for an element that is no bulb), values as people read them.
+struct WorksheetTable {
+    QStringList header;
+    std::vector<double> columnShares; // of the table's width, one per column
+    std::vector<QStringList> rows;
 };
 
-QStringList worksheetHeader();
-
-// The rows of a circuit; without `filled` the value cells are empty for the pupil to fill in.
-// A brightness cell is "-" for an element that is no bulb.
-std::vector<WorksheetRow> worksheetRows(const CircuitAnswer& circuit, bool filled);
-
-// A value as a teacher reads it: up to four significant digits, whole numbers from 10000 on,
-// "-" for a value that is not a finite number.
-QString readableNumber(double value);
+WorksheetTable pupilTable(const CircuitAnswer& circuit);
+WorksheetTable answerTable(const CircuitAnswer& circuit);
 
 // The kind of an element in words: "Resistor", "Bulb #2", "Switch (open)", "Wire"; a load of
 // another kind as "Load (kind N)".
