@@ -101,7 +101,7 @@ const MenuDesign kDesign[] = {
     {M::Help1,            "Help1",            kTop,            "&Help",            0, false, false, true,  true,  "", false},
     {M::Keyboard1,        "Keyboard1",        M::Help1,        "&Keyboard",        0, false, false, true,  true,  "", false},
     {M::DescribeCircuit1, "DescribeCircuit1", M::Help1,        "&Describe Circuit", 0, false, false, true, true, "Ctrl+D", false},
-    {M::N14,              "N14",              M::Help1,        "-",                0, false, false, true,  true,  "", false},
+    {M::N20,              "N20",              M::Help1,        "-",                0, false, false, true,  true,  "", false},
     {M::About1,           "About1",           M::Help1,        "&About",           0, false, false, true,  true,  "", false},
 
     {M::secondpu,         "secondpu",         kTop,            "",                 0, false, false, true,  true,  "", true},

@@ -104,7 +104,7 @@ enum class MenuId {
     Help1,
     Keyboard1,        // "&Keyboard": the page of the keys
     DescribeCircuit1, // "&Describe Circuit": the circuit in words
-    N14,              // separator
+    N20,              // separator
     About1,
     // element menu, on a slot marker, a corner or the break marker
     secondpu,

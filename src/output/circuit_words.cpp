@@ -28,10 +28,20 @@ Text joined(const std::vector<Text>& parts, const Phrase& join) {
     return all;
 }
 
+// The "Label loads" names of the elements in use, by slot number ("" for none).
+std::array<std::string, kSlots + 1> labelsBySlot(const CircuitTables& tables) {
+    const std::vector<SlotAddress> walk = elementsInWalkOrder(tables);
+    std::vector<std::string> names = loadLabelNames(tables, walk);
+    std::array<std::string, kSlots + 1> bySlot;
+    for (std::size_t i = 0; i < walk.size(); ++i)
+        bySlot[static_cast<std::size_t>(slotNumber(walk[i]))] = std::move(names[i]);
+    return bySlot;
+}
+
 class CircuitWords {
 public:
     explicit CircuitWords(const Workbench& bench)
-        : m_bench(bench), m_tables(bench.model.tables), m_labels(loadLabelNames(m_tables)) {}
+        : m_bench(bench), m_tables(bench.model.tables), m_labels(labelsBySlot(m_tables)) {}
 
     std::vector<Text> lines() {
         source();
