@@ -34,37 +34,40 @@ private:
         return false;
     }
 
-    // Runs a token reader over the rest of the buffer and moves past what it consumed.
-    template <typename T> Token<T> next(Token<T> (*readToken)(std::string_view&)) {
+    // The next token of the buffer's rest, which then starts after it.
+    std::string_view nextToken() {
         std::string_view rest = std::string_view(m_buffer).substr(m_at);
-        Token<T> token = readToken(rest);
+        const std::string_view token = takeToken(rest);
         m_at = m_buffer.size() - rest.size();
         return token;
     }
 
     std::optional<int> integer() {
-        Token<int> token = next(readIntegerToken);
-        if (!token.value)
-            fail(token.text, invalidIntegerMessage(token.text));
-        return token.value;
+        const std::string_view text = nextToken();
+        const std::optional<int> value = parseInteger(text);
+        if (!value)
+            fail(std::string(text), invalidIntegerMessage(text));
+        return value;
     }
 
     std::optional<double> real() {
-        Token<double> token = next(readRealToken);
-        if (!token.value)
-            fail(token.text, invalidRealMessage(token.text));
-        return token.value;
+        const std::string_view text = nextToken();
+        const std::optional<double> value = parseReal(text);
+        if (!value)
+            fail(std::string(text), invalidRealMessage(text));
+        return value;
     }
 
     std::optional<int> count() {
-        Token<int> token = next(readIntegerToken);
-        if (!token.value) {
-            fail(token.text, invalidIntegerMessage(token.text));
-        } else if (*token.value < 0 || *token.value > kElementsPerBranch) {
-            fail(token.text, invalidCountMessage(token.text));
+        const std::string_view text = nextToken();
+        const std::optional<int> value = parseInteger(text);
+        if (!value) {
+            fail(std::string(text), invalidIntegerMessage(text));
+        } else if (*value < 0 || *value > kElementsPerBranch) {
+            fail(std::string(text), invalidCountMessage(text));
             return std::nullopt;
         }
-        return token.value;
+        return value;
     }
 
     bool readHeader() {
@@ -102,6 +105,10 @@ private:
                 return false;
             m_out.laneCounts.push_back(*n);
         }
+        int blocks = 0;
+        for (int n : m_out.laneCounts)
+            blocks += n;
+        m_out.branches.reserve(static_cast<std::size_t>(blocks * kBranches));
         return true;
     }
 
@@ -133,6 +140,7 @@ private:
             return false;
         m_out.branches.push_back(BranchReading{at, *n, {}});
         std::vector<ElementReading>& elements = m_out.branches.back().elements;
+        elements.reserve(static_cast<std::size_t>(*n));
         for (int e = 1; e <= *n; ++e) {
             elements.emplace_back();
             if (!readElement(elements.back()))
