@@ -191,6 +191,30 @@ private slots:
         QCOMPARE(elementAt(c, 1).value("resistance").toDouble(), -1e308);
     }
 
+    // Numbers are written in their shortest form: whole ones as digits while those are no longer
+    // than the scientific form.
+    void numbersInTheirShortestForm_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("whole") << "100" << QByteArray("100");
+        QTest::newRow("seven digits") << "1234567" << QByteArray("1234567");
+        QTest::newRow("six with zeros") << "120000" << QByteArray("120000");
+        QTest::newRow("shorter in powers") << "100000" << QByteArray("1e+05");
+        QTest::newRow("a million") << "1000000" << QByteArray("1e+06");
+        QTest::newRow("negative") << "-47" << QByteArray("-47");
+        QTest::newRow("a fraction") << "0.5" << QByteArray("0.5");
+        QTest::newRow("beyond exact") << "1e15" << QByteArray("1e+15");
+    }
+
+    void numbersInTheirShortestForm() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        QTemporaryDir dir;
+        const Run run = runTool({writeFile(dir, "values.cir", {seriesCircuit(typed)})});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("\"resistance\": " + written + ","), run.out.constData());
+    }
+
     // The same fields as the JSON, the values as people read them.
     void csvHoldsTheJsonFields() {
         const QJsonArray elements = runTool({"--builtin", "Short circuit"})

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace voltaro::sheet {
 
@@ -15,6 +16,32 @@ using namespace std::string_view_literals;
 
 // The most bytes a number takes in its shortest form.
 constexpr std::size_t kLongestNumber = 32;
+
+// A whole number whose shortest form is its digits (100, -42, not 1e+06), which the integer
+// conversion writes the same and several times faster; nothing for any other value.
+std::optional<long long> writtenWhole(double value) {
+    constexpr double kLargestExact = 1e15;
+    if (value == 0.0)
+        return std::signbit(value) ? std::nullopt : std::optional<long long>(0);
+    if (std::fabs(value) >= kLargestExact || std::trunc(value) != value)
+        return std::nullopt;
+    const auto whole = static_cast<long long>(value);
+    long long magnitude = whole < 0 ? -whole : whole;
+    int trailingZeros = 0;
+    while (magnitude % 10 == 0) {
+        magnitude /= 10;
+        ++trailingZeros;
+    }
+    int significant = 0;
+    for (; magnitude > 0; magnitude /= 10)
+        ++significant;
+    // The scientific form "d.ddde+XX" against the fixed one; fixed wins a tie.
+    const int fixedLength = significant + trailingZeros;
+    const int scientificLength = (significant == 1 ? 1 : significant + 1) + 4;
+    if (fixedLength > scientificLength)
+        return std::nullopt;
+    return whole;
+}
 
 // Characters put one after another into a buffer that is large enough for them.
 class Chars {
@@ -28,10 +55,12 @@ public:
     }
     void put(int value) { m_at = std::to_chars(m_at, m_at + kLongestNumber, value).ptr; }
     void put(double value) {
-        if (std::isfinite(value))
-            m_at = std::to_chars(m_at, m_at + kLongestNumber, value).ptr;
-        else
+        if (!std::isfinite(value))
             put("null"sv);
+        else if (const std::optional<long long> whole = writtenWhole(value))
+            m_at = std::to_chars(m_at, m_at + kLongestNumber, *whole).ptr;
+        else
+            m_at = std::to_chars(m_at, m_at + kLongestNumber, value).ptr;
     }
     void put(bool flag) { put(flag ? "true"sv : "false"sv); }
 
