@@ -29,11 +29,15 @@ std::vector<SlotAddress> elementsInWalkOrder(const CircuitTables& tables) {
     return addresses;
 }
 
+int nodesInUse(const CircuitTables& tables, int side, int lane, int block, int branch) {
+    if (side == kHiddenSide || block > tables.blocksInUse(side, lane))
+        return 0;
+    const int count = tables.elementsInUse(side, lane, block, branch);
+    return count > 0 ? count + 1 : 0;
+}
+
 bool isNodeInUse(const CircuitTables& tables, const SlotAddress& at) {
-    if (at.side == kHiddenSide || at.block > tables.blocksInUse(at.side, at.lane))
-        return false;
-    const int count = tables.elementsInUse(at.side, at.lane, at.block, at.branch);
-    return count > 0 && at.position <= count + 1;
+    return at.position <= nodesInUse(tables, at.side, at.lane, at.block, at.branch);
 }
 
 } // namespace voltaro

@@ -57,6 +57,7 @@ struct ElementRecord {
 
     bool isClosedConductor() const { return switchFlag != 0 && openFlag == 0; }
     bool isOpen() const { return switchFlag != 0 && openFlag != 0; }
+    bool isBulb() const { return switchFlag == 0 && isBulbKind(kind); }
     void makeClosedConductor() {
         switchFlag = 1;
         openFlag = 0;
@@ -106,6 +107,8 @@ int branchesInUse(const CircuitTables& tables, int side, int lane, int block);
 // Whether a slot is a node of a branch in use on a shown side: in a block its lane uses, in a
 // branch with elements, at most one past the last element. Only such nodes show their marker.
 bool isNodeInUse(const CircuitTables& tables, const SlotAddress& at);
+// How many nodes of a branch are in use in that way: positions 1..n, 0 when none is.
+int nodesInUse(const CircuitTables& tables, int side, int lane, int block, int branch);
 
 // The address of every element in use (positions 1..count of every branch in use, in the blocks
 // in use) of all four sides, in the walk order: side, lane, block, branch, position.

@@ -46,17 +46,14 @@ void storeBranch(const BranchReading& branch, CircuitTables& tables, Markers& ma
     tables.record(slotNumber(at)).makeClosedConductor();
 }
 
-// A lane or branch that the description leaves out keeps no marker of the circuit before. Each
-// branch's nodes are judged at once (those of isNodeInUse), so that no slot is decoded.
+// A lane or branch that the description leaves out keeps no marker of the circuit before.
 void hideMarkersOutOfUse(const CircuitTables& tables, Markers& markers) {
     for (int side = 1; side <= kSides; ++side)
         for (int lane = 1; lane <= kLanes; ++lane)
             for (int block = 1; block <= kBlocks; ++block)
                 for (int branch = 1; branch <= kBranches; ++branch) {
                     const int first = slotNumber(side, lane, block, branch, 1);
-                    const int inUse = isNodeInUse(tables, SlotAddress{side, lane, block, branch, 1})
-                                          ? tables.elementsInUse(side, lane, block, branch) + 1
-                                          : 0;
+                    const int inUse = nodesInUse(tables, side, lane, block, branch);
                     for (int position = inUse + 1; position <= kPositions; ++position)
                         markers.slot(first + position - 1).visible = false;
                 }

@@ -19,6 +19,14 @@ struct SolverResults {
     double totalCurrent = 0.0;
     Table1<Table1<double, kLanes>, kSides> laneCurrent{};
     Table1<Table1<Table1<double, kBlocks>, kLanes>, kSides> blockVoltage{};
+
+    // Some side is open: what flows round the loop is leakage through its stand-in resistance.
+    bool anySideOpen() const {
+        for (int side = 1; side <= kSides; ++side)
+            if (sideResistance[side] == kOpenSideResistance)
+                return true;
+        return false;
+    }
 };
 
 } // namespace voltaro

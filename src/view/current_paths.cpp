@@ -138,17 +138,10 @@ void addLane(PathList& paths, const Model& model, const SolverResults& results,
     }
 }
 
-bool anySideOpen(const SolverResults& results) {
-    for (int side = 1; side <= kSides; ++side)
-        if (results.sideResistance[side] == kOpenSideResistance)
-            return true;
-    return false;
-}
-
 } // namespace
 
 std::vector<CurrentPath> currentPaths(const Model& model, const SolverResults& results) {
-    if (anySideOpen(results))
+    if (results.anySideOpen())
         return {};
     PathList paths;
     addSource(paths, model, results.totalCurrent);
