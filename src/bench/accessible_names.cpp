@@ -8,12 +8,6 @@
 
 namespace voltaro {
 
-namespace {
-
-std::string number(int n) {
-    return std::to_string(n);
-}
-
 std::string volts(double v) {
     return formatFixedOrShortest(v, 2, 0);
 }
@@ -21,6 +15,8 @@ std::string volts(double v) {
 std::string amperes(double a) {
     return formatFixedOrShortest(a, 3, 0);
 }
+
+namespace {
 
 Text partKind(const ElementRecord& r) {
     if (r.switchFlag != 0) {
@@ -65,7 +61,7 @@ Text slotName(const Workbench& bench, const MarkerRef& ref) {
         return pointName(bench, ref.index);
     const int firstSlot = bench.model.markers.at(ref).tag;
     const SlotAddress at = decodeSlot(firstSlot).value_or(SlotAddress{});
-    return Text(kBranchesName).arg(sideName(at.side)).arg(number(at.lane)).arg(number(at.block));
+    return Text(kBranchesName).arg(sideName(at.side)).arg(at.lane).arg(at.block);
 }
 
 Text slotDescription(const Workbench& bench, const MarkerRef& ref) {
@@ -75,7 +71,7 @@ Text slotDescription(const Workbench& bench, const MarkerRef& ref) {
     const SlotAddress at = decodeSlot(bench.model.markers.at(ref).tag).value_or(SlotAddress{});
     Text counts(kBranchesDescription);
     for (int branch = 1; branch <= kBranches; ++branch)
-        counts.arg(number(tables.elementsInUse(at.side, at.lane, at.block, branch)));
+        counts.arg(tables.elementsInUse(at.side, at.lane, at.block, branch));
     return counts;
 }
 
@@ -85,9 +81,9 @@ Text sourceDescription(const Workbench& bench) {
     if (menus.sourceKind() == SourceKind::Variable)
         return Text(kVariableSupplyDescription).arg(volts(source.supplyVoltage));
     return Text(kCellsDescription)
-        .arg(number(menus.cellsInSeries()))
+        .arg(menus.cellsInSeries())
         .arg(formatShortest(source.cellValue))
-        .arg(number(menus.cellsInParallel()))
+        .arg(menus.cellsInParallel())
         .arg(volts(source.supplyVoltage));
 }
 
@@ -102,7 +98,7 @@ Text leadDescription(const Workbench& bench, int lead) {
 Text sideSquareDescription(const Workbench& bench, int side) {
     Text counts(kLanesDescription);
     for (int lane = 1; lane <= kLanes; ++lane)
-        counts.arg(number(bench.model.tables.blocksInUse(side, lane)));
+        counts.arg(bench.model.tables.blocksInUse(side, lane));
     return counts;
 }
 
@@ -193,16 +189,13 @@ Text pointName(const Workbench& bench, int slot) {
     const bool plain = tables.blocksInUse(at->side, at->lane) <= 1 &&
                        branchesInUse(tables, at->side, at->lane, at->block) <= 1;
     if (plain)
-        return Text(kPointName)
-            .arg(sideName(at->side))
-            .arg(number(at->lane))
-            .arg(number(at->position));
+        return Text(kPointName).arg(sideName(at->side)).arg(at->lane).arg(at->position);
     return Text(kPointInBlockName)
         .arg(sideName(at->side))
-        .arg(number(at->lane))
-        .arg(number(at->block))
-        .arg(number(at->branch))
-        .arg(number(at->position));
+        .arg(at->lane)
+        .arg(at->block)
+        .arg(at->branch)
+        .arg(at->position);
 }
 
 Text partInWords(const Workbench& bench, int slot) {
@@ -214,7 +207,7 @@ Text partInWords(const Workbench& bench, int slot) {
         return kBranchEnd;
     const ElementRecord& r = tables.record(slot);
     Phrase values = kPartValues;
-    if (r.switchFlag == 0 && isBulbKind(r.kind))
+    if (r.isBulb())
         values = brightnessOf(r.voltage, r.current) > 0 ? kGlowingBulb : kDarkBulb;
     return Text(values).arg(partKind(r)).arg(volts(r.voltage)).arg(amperes(r.current));
 }
@@ -231,9 +224,7 @@ Text accessibleName(const Workbench& bench, const BoardControl& control) {
 
 Text accessibleDescription(const Workbench& bench, const BoardControl& control) {
     if (control.isStepArrow())
-        return Text(kCircuitOf)
-            .arg(number(bench.circuits.current))
-            .arg(number(bench.circuits.count));
+        return Text(kCircuitOf).arg(bench.circuits.current).arg(bench.circuits.count);
     if (!control.marker.isValid())
         return {};
     if (control.marker.family != MarkerFamily::Named)

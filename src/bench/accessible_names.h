@@ -24,6 +24,10 @@ Text partInWords(const Workbench& bench, int slot);
 // The name of a side: "Top side".
 Text sideName(int side);
 
+// Values as the screen reader and the circuit's words say them: "1.50" volts, "0.300" amperes.
+std::string volts(double v);
+std::string amperes(double a);
+
 // The meter's display in words: "1.80 volts, 20 volt range", "no reading, 2 volt range",
 // "over range, ...", "fuse blown", "meter off".
 Text spokenReading(const Workbench& bench);

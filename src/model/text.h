@@ -38,6 +38,9 @@ public:
     Text arg(Text value) &&;
     Text& arg(std::string value) & { return arg(verbatim(std::move(value))); }
     Text arg(std::string value) && { return std::move(*this).arg(verbatim(std::move(value))); }
+    // A count or a number, in decimal digits.
+    Text& arg(int value) & { return arg(std::to_string(value)); }
+    Text arg(int value) && { return std::move(*this).arg(std::to_string(value)); }
 
     std::string render(const Translator& translate) const;
     std::string english() const;

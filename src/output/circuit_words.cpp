@@ -16,10 +16,6 @@ namespace voltaro {
 
 namespace {
 
-std::string number(int n) {
-    return std::to_string(n);
-}
-
 // One after the other: "a; then b; then c", or "a, b, c" with `join` kAndAlso.
 Text joined(const std::vector<Text>& parts, const Phrase& join) {
     Text all = parts.empty() ? Text() : parts.front();
@@ -64,30 +60,28 @@ private:
     void source() {
         const Menus& menus = m_bench.model.menus;
         const SourceSettings& s = m_bench.model.source;
-        const std::string supply = formatFixedOrShortest(s.supplyVoltage, 2, 0);
+        const std::string supply = volts(s.supplyVoltage);
         if (menus.sourceKind() == SourceKind::Variable)
             m_lines.push_back(Text(kVariableSource).arg(supply));
         else
             m_lines.push_back(Text(kCellsSource)
-                                  .arg(number(menus.cellsInSeries()))
+                                  .arg(menus.cellsInSeries())
                                   .arg(formatShortest(s.cellValue))
-                                  .arg(number(menus.cellsInParallel()))
+                                  .arg(menus.cellsInParallel())
                                   .arg(supply));
-        m_lines.push_back(
-            Text(kTotalCurrent).arg(formatFixedOrShortest(m_bench.results.totalCurrent, 3, 0)));
+        m_lines.push_back(Text(kTotalCurrent).arg(amperes(m_bench.results.totalCurrent)));
     }
 
     void side(int side) {
         const int lanes = lanesInUse(m_tables, side);
         m_lines.push_back(lanes == 1 ? Text(kSideOneLane).arg(sideName(side))
-                                     : Text(kSideLanes).arg(sideName(side)).arg(number(lanes)));
+                                     : Text(kSideLanes).arg(sideName(side)).arg(lanes));
         for (int lane = 1; lane <= kLanes; ++lane) {
             const int blocks = m_tables.blocksInUse(side, lane);
             if (blocks == 0)
                 continue;
-            m_lines.push_back(blocks == 1
-                                  ? Text(kLaneOneBlock).arg(number(lane))
-                                  : Text(kLaneBlocks).arg(number(lane)).arg(number(blocks)));
+            m_lines.push_back(blocks == 1 ? Text(kLaneOneBlock).arg(lane)
+                                          : Text(kLaneBlocks).arg(lane).arg(blocks));
             for (int block = 1; block <= blocks; ++block)
                 this->block(side, lane, block);
         }
@@ -98,16 +92,15 @@ private:
         if (branches == 1) {
             for (int branch = 1; branch <= kBranches; ++branch)
                 if (m_tables.elementsInUse(side, lane, block, branch) > 0)
-                    m_lines.push_back(Text(kBlockOneBranch)
-                                          .arg(number(block))
-                                          .arg(parts(side, lane, block, branch)));
+                    m_lines.push_back(
+                        Text(kBlockOneBranch).arg(block).arg(parts(side, lane, block, branch)));
             return;
         }
-        m_lines.push_back(Text(kBlockBranches).arg(number(block)).arg(number(branches)));
+        m_lines.push_back(Text(kBlockBranches).arg(block).arg(branches));
         for (int branch = 1; branch <= kBranches; ++branch)
             if (m_tables.elementsInUse(side, lane, block, branch) > 0)
                 m_lines.push_back(
-                    Text(kBranchParts).arg(number(branch)).arg(parts(side, lane, block, branch)));
+                    Text(kBranchParts).arg(branch).arg(parts(side, lane, block, branch)));
     }
 
     // The parts of a branch in series, each with its label; the glowing bulbs noted.
@@ -120,7 +113,7 @@ private:
             const Text part = partInWords(m_bench, slot);
             words.push_back(label.empty() ? part : Text(kLabelledPart).arg(label).arg(part));
             const ElementRecord& r = m_tables.record(slot);
-            if (r.switchFlag == 0 && isBulbKind(r.kind) && brightnessOf(r.voltage, r.current) > 0)
+            if (r.isBulb() && brightnessOf(r.voltage, r.current) > 0)
                 m_glowing.push_back(Text::verbatim(label));
         }
         return joined(words, kThen);
