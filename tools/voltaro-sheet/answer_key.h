@@ -47,17 +47,10 @@ struct CircuitAnswer {
     std::vector<ElementAnswer> elements; // in the walk order
 };
 
-// The answers of a set: the circuits asked for, in order.
-struct AnswerKey {
-    const CircuitSet& set;
-    std::vector<CircuitAnswer> circuits;
-
-    bool allRead() const;
-};
-
 // A circuit's board: its pixels for a PNG file, its paint drawn again for a PDF page.
 struct CircuitPictures {
     QImage board;
+    bool wantsDrawing = false; // the paint recorded as well, for a PDF page
     BoardDrawing drawing;
 };
 

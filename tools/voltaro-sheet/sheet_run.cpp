@@ -81,6 +81,7 @@ public:
         m_key.beginSet(m_set);
         for (int number : circuitNumbers(m_options, m_set.list.count)) {
             CircuitPictures board;
+            board.wantsDrawing = pdf != nullptr;
             const CircuitAnswer answer = reader.read(number, pictures ? &board : nullptr);
             allRead = allRead && !answer.error;
             if (!m_options.pngFolder.isEmpty() && !answer.error)

@@ -13,10 +13,6 @@ QString shown(double value, Unit unit) {
     return QString::fromStdString(formatWithPrefix(value, unit));
 }
 
-bool isBulb(const ElementRecord& record) {
-    return record.switchFlag == 0 && isBulbKind(record.kind);
-}
-
 // The elements that carry a label: the loads and the switches.
 template <typename MakeRow>
 std::vector<QStringList> labelledRows(const CircuitAnswer& circuit, MakeRow makeRow) {
@@ -69,7 +65,7 @@ WorksheetTable answerTable(const CircuitAnswer& circuit) {
                            shown(values.voltage, Unit::Volt),
                            shown(values.current, Unit::Ampere),
                            shown(values.power, Unit::Watt),
-                           isBulb(e.record) ? QString::number(e.brightness) : kNoValue};
+                           e.record.isBulb() ? QString::number(e.brightness) : kNoValue};
     });
     return table;
 }
