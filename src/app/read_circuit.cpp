@@ -2,6 +2,7 @@
 
 #include "app/shell_texts.h"
 #include "bench/bench_texts.h"
+#include "bench/circuit_lock.h"
 #include "bench/handle_clamps.h"
 #include "bench/operations.h"
 #include "bench/platform.h"
@@ -110,20 +111,10 @@ std::optional<Failure> readCurrentCircuit(Workbench& bench) {
     bench.meter.leadsAwaitCircuit = false;
     if (reading.error)
         return reading.error;
-    const bool unlocked = bench.menu(MenuId::Options1).enabled;
-    for (MenuId entry : {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2})
-        bench.menu(entry).enabled = unlocked;
+    showLock(bench, !bench.menu(MenuId::Options1).enabled);
     layOutFromHandles(bench);
     bench.widget(WidgetId::Savepl).visible = false;
     return std::nullopt;
-}
-
-std::optional<Failure> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
-                                               int number) {
-    startUp(bench);
-    bench.circuits = list;
-    bench.circuits.current = number;
-    return readCurrentCircuit(bench);
 }
 
 bool cirbt(Workbench& bench) {

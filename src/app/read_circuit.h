@@ -16,10 +16,4 @@ struct Workbench;
 // would show it, and nothing is reported through the platform.
 std::optional<Failure> readCurrentCircuit(Workbench& bench);
 
-// Circuit `number` of a list as the program shows it after a load: the start-up sequence (the
-// meter off), the list put in, then the circuit read and painted on the workbench's canvas.
-// The failure of a malformed description, or nothing.
-std::optional<Failure> readCircuitAfterStartUp(Workbench& bench, const CircuitList& list,
-                                               int number);
-
 } // namespace voltaro

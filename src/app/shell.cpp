@@ -2,12 +2,12 @@
 
 #include "app/shell_texts.h"
 #include "bench/bench_texts.h"
+#include "bench/circuit_lock.h"
 #include "bench/operations.h"
 #include "bench/platform.h"
 #include "bench/workbench.h"
 #include "edit/circuit_break.h"
 #include "edit/meter_mode.h"
-#include "edit/popups.h"
 #include "voltaro/version.h"
 
 namespace voltaro {
@@ -23,8 +23,7 @@ void resetWindowState(Workbench& bench) {
     bench.ui.caption = kProgramCaption;
 
     endBreak(bench);
-    setEntriesEnabled(bench, {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2}, true);
-    bench.menu(MenuId::Options1).enabled = true;
+    showLock(bench, false);
 }
 
 void putHandlesAtDesignPlaces(Workbench& bench) {

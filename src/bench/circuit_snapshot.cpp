@@ -1,5 +1,6 @@
 #include "bench/circuit_snapshot.h"
 
+#include "bench/circuit_lock.h"
 #include "bench/operations.h"
 #include "bench/workbench.h"
 
@@ -9,9 +10,6 @@
 namespace voltaro {
 
 namespace {
-
-// The entries that a locked circuit disables, as reading it does.
-constexpr MenuId kLockedEntries[] = {MenuId::Add1, MenuId::Bulb1, MenuId::Wire2};
 
 // The meter's leads and move handles belong to the meter, which an undo leaves where it is.
 bool isMeterMarker(MarkerId id) {
@@ -129,9 +127,7 @@ void putBackBreak(Workbench& bench, const BreakPlace& place) {
 void putBackMenus(Workbench& bench, const CircuitSnapshot& s) {
     for (std::size_t i = 0; i < std::size(kSourceEntries); ++i)
         bench.menu(kSourceEntries[i]) = s.sourceEntries[i];
-    bench.menu(MenuId::Options1).enabled = !s.locked;
-    for (MenuId entry : kLockedEntries)
-        bench.menu(entry).enabled = !s.locked;
+    showLock(bench, s.locked);
 }
 
 void putBackStepArrows(Workbench& bench, const CircuitSnapshot& s) {
