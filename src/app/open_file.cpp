@@ -69,9 +69,9 @@ const std::vector<MenuBinding>& recentFileMenuBindings() {
     static const std::vector<MenuBinding> bindings = [] {
         std::vector<MenuBinding> b;
         for (MenuId entry : menuChildren(MenuId::RecentFiles1))
-            if (!isSeparator(entry))
-                b.push_back(
-                    {entry, entry == MenuId::ClearRecent1 ? ClearRecent1Click : RecentFile1Click});
+            if (isRecentFileEntry(entry))
+                b.push_back({entry, RecentFile1Click});
+        b.push_back({MenuId::ClearRecent1, ClearRecent1Click});
         return b;
     }();
     return bindings;

@@ -4,6 +4,7 @@
 #include "app/shell_texts.h"
 #include "bench/workbench.h"
 #include "edit/edit_texts.h"
+#include "edit/recent_files.h"
 
 namespace voltaro {
 
@@ -35,12 +36,8 @@ std::optional<Text> familyStepName(MenuId submenu, MenuId entry) {
     }
 }
 
-bool isRecentFile(MenuId id) {
-    return menuDesign(id).parent == MenuId::RecentFiles1;
-}
-
 Text menuStepName(const Workbench& bench, MenuId id) {
-    if (isRecentFile(id))
+    if (isRecentFileEntry(id))
         return bench.circuits.setName; // the file's name
     if (const std::optional<MenuId> parent = menuDesign(id).parent)
         if (std::optional<Text> name = familyStepName(*parent, id))
@@ -93,7 +90,7 @@ Text stepName(const Workbench& bench, const StepEvent& event) {
 
 bool readsCircuit(const StepEvent& event) {
     if (event.source == StepEvent::Source::Menu)
-        return isRecentFile(event.menu);
+        return isRecentFileEntry(event.menu);
     if (event.source != StepEvent::Source::Widget)
         return false;
     return event.widget == WidgetId::ybt || event.widget == WidgetId::okdokeybt ||

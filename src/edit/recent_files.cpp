@@ -6,6 +6,7 @@
 #include "model/circuit_file.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace voltaro {
 
@@ -58,6 +59,11 @@ std::vector<std::string> cleanList(const std::vector<std::string>& files) {
 }
 
 } // namespace
+
+bool isRecentFileEntry(MenuId id) {
+    return std::find(std::begin(kRecentEntries), std::end(kRecentEntries), id) !=
+           std::end(kRecentEntries);
+}
 
 void recallRecentFiles(Workbench& bench) {
     RememberedFiles remembered = bench.platform->recallFiles();

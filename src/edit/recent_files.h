@@ -16,6 +16,9 @@ struct Workbench;
 constexpr std::size_t kRecentFileCount = 8;
 
 // What the last run left: the list and the folder, shown in the menu.
+// Whether an entry is one of Recent Files' file entries (not its Clear list).
+bool isRecentFileEntry(MenuId id);
+
 void recallRecentFiles(Workbench& bench);
 // A file loaded or saved: first in the list, once; its folder is where the dialogs start next.
 void noteFileUsed(Workbench& bench, const std::string& path);
