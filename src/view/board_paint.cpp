@@ -1,15 +1,12 @@
 #include "view/board_paint.h"
 
+#include "view/geometry.h"
 #include "view/side_paint.h"
 #include "view/source_paint.h"
 
 namespace voltaro {
 
 namespace {
-
-Point anchorOf(const Marker& m) {
-    return {m.anchorX(), m.anchorY()};
-}
 
 void drawSource(Canvas& canvas, const Model& model) {
     const Menus& menus = model.menus;

@@ -1,6 +1,7 @@
 #include "view/current_paths.h"
 
 #include "view/board_paint.h"
+#include "view/geometry.h"
 #include "view/side_paint.h"
 #include "view/source_paint.h"
 
@@ -9,10 +10,6 @@
 namespace voltaro {
 
 namespace {
-
-Point anchorOf(const Marker& m) {
-    return {m.anchorX(), m.anchorY()};
-}
 
 // How far a point lies across a side from its line through the origin.
 int acrossDistance(const SideFrame& frame, Point p) {

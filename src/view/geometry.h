@@ -3,8 +3,14 @@
 #include "model/circuit_tables.h"
 #include "model/layout_state.h"
 #include "model/markers.h"
+#include "view/point.h"
 
 namespace voltaro {
+
+// The point where a marker's lines meet it.
+inline Point anchorOf(const Marker& m) {
+    return {m.anchorX(), m.anchorY()};
+}
 
 // Where the loop lies for a given handle position. The handle `topsh` sets the top edge,
 // `botsh` the bottom and the right edge; the left edge, where the battery stands, is fixed.
