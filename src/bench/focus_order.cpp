@@ -135,8 +135,10 @@ BoardBox controlBox(const Workbench& bench, const BoardControl& control) {
 }
 
 std::optional<BoardBox> focusRingBox(const Workbench& bench) {
+    if (!bench.ui.boardFocus.ringShown)
+        return std::nullopt;
     const std::optional<FocusStop> stop = focusedStop(bench);
-    if (!stop || !bench.ui.boardFocus.ringShown)
+    if (!stop)
         return std::nullopt;
     return controlBox(bench, stop->control);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "qt/board_font.h"
 #include "qt/laid_out_texts.h"
 #include "view/canvas.h"
 

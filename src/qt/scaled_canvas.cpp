@@ -1,6 +1,7 @@
 #include "qt/scaled_canvas.h"
 
 #include "model/numbers.h"
+#include "qt/board_font.h"
 #include "qt/laid_out_texts.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_colours.h"
@@ -213,8 +214,7 @@ void ScaledCanvas::blit(Point topLeft, const SmallPicture& picture) {
 
 Picture ScaledCanvas::copyRect(int, int, int width, int height) {
     // Copies come from the board picture itself; this canvas only shows it.
-    return Picture{width, height,
-                   std::vector<Rgb>(static_cast<std::size_t>(width * height), Colour::White)};
+    return NullCanvas().copyRect(0, 0, width, height);
 }
 
 } // namespace voltaro

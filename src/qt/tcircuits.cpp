@@ -7,7 +7,6 @@
 #include "edit/recent_files.h"
 #include "edit/view_options.h"
 #include "edit/view_zoom.h"
-#include "lessons/step_arrows.h"
 #include "qt/board_accessibility.h"
 #include "qt/board_keyboard.h"
 #include "qt/board_mouse.h"
