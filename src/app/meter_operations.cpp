@@ -58,7 +58,7 @@ void meterbt(Workbench& bench) {
         mode == MeterMode::Current && bench.meter.hasBreak() && putInSeries(bench);
     MeterState& meter = bench.meter;
     if (meter.leadPotential[1] == kOpenSentinel || meter.leadPotential[2] == kOpenSentinel) {
-        bench.widget(WidgetId::currenteb).text = "---";
+        bench.widget(WidgetId::currenteb).text = kNoReadingText;
         return;
     }
     meter.reading = mode == MeterMode::Current ? currentReading(bench, inSeries)

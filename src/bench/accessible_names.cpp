@@ -5,6 +5,7 @@
 #include "bench/workbench.h"
 #include "model/numbers.h"
 #include "solver/brightness.h"
+#include "solver/meter_display.h"
 
 namespace voltaro {
 
@@ -232,6 +233,16 @@ Text accessibleDescription(const Workbench& bench, const BoardControl& control) 
     return namedDescription(bench, static_cast<MarkerId>(control.marker.index));
 }
 
+std::optional<double> shownReading(const Workbench& bench) {
+    if (fuseBlown(bench) || meterMode(bench) == MeterMode::Off)
+        return std::nullopt;
+    return parseReal(bench.widget(WidgetId::currenteb).text);
+}
+
+double meterFullScale(const Workbench& bench) {
+    return meterRange(meterMode(bench), selectedMeterRange(bench)).fullScale;
+}
+
 Text spokenReading(const Workbench& bench) {
     const MeterMode mode = meterMode(bench);
     if (mode == MeterMode::Off)
@@ -242,9 +253,9 @@ Text spokenReading(const Workbench& bench) {
     const Text rangeWords =
         (mode == MeterMode::Voltage ? kVoltageRanges : kCurrentRanges)[(range - 1) % kMeterRanges];
     const std::string shown = trimmed(bench.widget(WidgetId::currenteb).text);
-    if (shown == "---")
+    if (shown == kNoReadingText)
         return Text(kNoReading).arg(rangeWords);
-    if (shown == "--O--")
+    if (shown == kOverRangeText)
         return Text(kOverRange).arg(rangeWords);
     return readingWithUnit(meterRange(mode, range), mode, shown, rangeWords);
 }

@@ -3,6 +3,8 @@
 #include "bench/board_focus.h"
 #include "model/text.h"
 
+#include <optional>
+
 namespace voltaro {
 
 struct Workbench;
@@ -27,6 +29,11 @@ Text sideName(int side);
 // Values as the screen reader and the circuit's words say them: "1.50" volts, "0.300" amperes.
 std::string volts(double v);
 std::string amperes(double a);
+
+// The number the meter's display shows; none with the meter off, the fuse blown, "---" or
+// "--O--". And the full scale of its range.
+std::optional<double> shownReading(const Workbench& bench);
+double meterFullScale(const Workbench& bench);
 
 // The meter's display in words: "1.80 volts, 20 volt range", "no reading, 2 volt range",
 // "over range, ...", "fuse blown", "meter off".

@@ -4,6 +4,7 @@
 #include "bench/operations.h"
 #include "bench/workbench.h"
 #include "edit/meter_controls.h"
+#include "solver/meter_display.h"
 
 namespace voltaro {
 
@@ -42,7 +43,7 @@ void setMeterMode(Workbench& bench, MeterMode mode) {
     // "On" shows whether the meter is on, also when Reset turns it off.
     menus[MenuId::On1].checked = mode != MeterMode::Off;
     bench.meter.reading = kOpenSentinel;
-    bench.widget(WidgetId::currenteb).text = "---";
+    bench.widget(WidgetId::currenteb).text = kNoReadingText;
     if (mode == MeterMode::Current)
         bench.widget(WidgetId::meterlb).caption = kAmpereUnit;
     if (mode == MeterMode::Voltage)

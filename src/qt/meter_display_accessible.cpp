@@ -1,29 +1,17 @@
 #include "qt/meter_display_accessible.h"
 
 #include "bench/accessible_names.h"
-#include "bench/meter_queries.h"
 #include "bench/speech_texts.h"
 #include "bench/workbench.h"
-#include "model/numbers.h"
 #include "qt/board_accessibility.h"
 
 namespace voltaro {
-
-namespace {
-
-double fullScale(const Workbench& bench) {
-    return meterRange(meterMode(bench), selectedMeterRange(bench)).fullScale;
-}
-
-} // namespace
 
 MeterDisplayAccessible::MeterDisplayAccessible(QWidget* display, BoardAccessibility* board)
     : QAccessibleWidget(display, QAccessible::StaticText), m_board(board) {}
 
 QVariant MeterDisplayAccessible::readingValue(const Workbench& bench) {
-    if (fuseBlown(bench) || meterMode(bench) == MeterMode::Off)
-        return {};
-    const std::optional<double> shown = parseReal(bench.widget(WidgetId::currenteb).text);
+    const std::optional<double> shown = shownReading(bench);
     return shown ? QVariant(*shown) : QVariant();
 }
 
@@ -52,11 +40,11 @@ QVariant MeterDisplayAccessible::currentValue() const {
 }
 
 QVariant MeterDisplayAccessible::maximumValue() const {
-    return m_board ? QVariant(fullScale(m_board->bench())) : QVariant();
+    return m_board ? QVariant(meterFullScale(m_board->bench())) : QVariant();
 }
 
 QVariant MeterDisplayAccessible::minimumValue() const {
-    return m_board ? QVariant(-fullScale(m_board->bench())) : QVariant();
+    return m_board ? QVariant(-meterFullScale(m_board->bench())) : QVariant();
 }
 
 } // namespace voltaro

@@ -22,14 +22,14 @@ int decimalsForFullScale(double fullScale) {
 MeterDisplay formatReading(double reading, MeterMode mode, int range) {
     MeterDisplay display;
     if (reading == kOpenSentinel || std::isnan(reading)) {
-        display.text = "---";
+        display.text = kNoReadingText;
         return display;
     }
     const MeterRange& r = meterRange(mode, range);
     const double x = reading * r.multiplier;
     if (std::fabs(x) > r.fullScale) {
         display.blowsFuse = mode == MeterMode::Current && std::fabs(x / r.fullScale) > kFuseLimit;
-        display.text = "--O--";
+        display.text = kOverRangeText;
         return display;
     }
     display.text = formatFixed(x, decimalsForFullScale(r.fullScale), 4);

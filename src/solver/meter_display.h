@@ -6,6 +6,10 @@
 
 namespace voltaro {
 
+// The display's texts for no reading and for one beyond the full scale.
+inline const char* const kNoReadingText = "---";
+inline const char* const kOverRangeText = "--O--";
+
 // What the meter's display shows for a reading, and whether showing it blows the fuse.
 struct MeterDisplay {
     std::string text;
