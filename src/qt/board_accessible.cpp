@@ -62,9 +62,19 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return at < 0 ? -1 : static_cast<int>(stops.size() + static_cast<std::size_t>(at));
 }
 
+// The child under a point: the last in child order whose box holds it, the panel's widgets
+// before the controls. The focus order is built once for the whole search.
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
-    for (int i = childCount() - 1; i >= 0; --i)
-        if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y))
+    const auto under = [x, y](QAccessibleInterface* c) { return c && c->rect().contains(x, y); };
+    const QList<QWidget*> widgets = widgetChildren();
+    for (auto w = widgets.rbegin(); w != widgets.rend(); ++w)
+        if (QAccessibleInterface* c = QAccessible::queryAccessibleInterface(*w); under(c))
+            return c;
+    if (!m_board)
+        return nullptr;
+    const std::vector<FocusStop> stops = m_board->stops();
+    for (auto s = stops.rbegin(); s != stops.rend(); ++s)
+        if (QAccessibleInterface* c = m_board->interfaceOf(s->control); under(c))
             return c;
     return nullptr;
 }
