@@ -13,7 +13,7 @@ namespace voltaro::sheet {
 // that reads back to the same double; a value that is not a finite number is null.
 class JsonKeyWriter : public KeyWriter {
 public:
-    explicit JsonKeyWriter(bool severalSets) : m_severalSets(severalSets) {}
+    using KeyWriter::KeyWriter;
 
     void beginSet(const CircuitSet& set) override;
     void addCircuit(const CircuitAnswer& circuit) override;
@@ -21,7 +21,6 @@ public:
     void finish() override;
 
 private:
-    bool m_severalSets;
     bool m_firstSet = true;
     bool m_firstCircuit = true;
 };

@@ -13,11 +13,12 @@ enum class KeyFormat { Json, Csv, Text };
 // run sends out after each set. With several sets each is marked with its source.
 class KeyWriter {
 public:
+    explicit KeyWriter(bool severalSets) : m_severalSets(severalSets) {}
     virtual ~KeyWriter() = default;
 
     virtual void beginSet(const CircuitSet& set) = 0;
     virtual void addCircuit(const CircuitAnswer& circuit) = 0;
-    virtual void endSet() = 0;
+    virtual void endSet() {}
     // What is written after the last set.
     virtual void finish() {}
 
@@ -26,6 +27,7 @@ public:
     void clear() { m_out.clear(); }
 
 protected:
+    const bool m_severalSets;
     std::string m_out;
 };
 

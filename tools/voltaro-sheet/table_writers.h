@@ -9,14 +9,12 @@ namespace voltaro::sheet {
 // sets a first column names each row's source. A circuit that could not be read has no rows.
 class CsvKeyWriter : public KeyWriter {
 public:
-    explicit CsvKeyWriter(bool severalSets) : m_severalSets(severalSets) {}
+    using KeyWriter::KeyWriter;
 
     void beginSet(const CircuitSet& set) override;
     void addCircuit(const CircuitAnswer& circuit) override;
-    void endSet() override {}
 
 private:
-    bool m_severalSets;
     bool m_headerWritten = false;
     std::string m_source; // the source column's cell, quoted as it needs
 };
@@ -26,14 +24,12 @@ private:
 // note of an open circuit. With several sets each begins with a line naming its source.
 class TextKeyWriter : public KeyWriter {
 public:
-    explicit TextKeyWriter(bool severalSets) : m_severalSets(severalSets) {}
+    using KeyWriter::KeyWriter;
 
     void beginSet(const CircuitSet& set) override;
     void addCircuit(const CircuitAnswer& circuit) override;
-    void endSet() override {}
 
 private:
-    bool m_severalSets;
     const CircuitSet* m_set = nullptr;
 };
 
