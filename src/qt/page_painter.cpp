@@ -12,11 +12,9 @@ void paintPage(QPainter& painter, const PrintedPage& page) {
     const int ascent = painter.fontMetrics().ascent(); // from the top of a line to its baseline
     for (const PageText& line : page.texts)
         painter.drawText(QPoint(line.x, line.y + ascent), translated(line.text));
-    if (const std::optional<PageBoard>& board = page.board) {
-        VectorCanvas canvas(painter, QRectF(board->x, board->y, board->width, board->height),
-                            board->drawing.width, board->drawing.height);
-        replayDrawing(board->drawing, canvas);
-    }
+    if (const std::optional<PageBoard>& board = page.board)
+        drawBoardVectors(painter, QRectF(board->x, board->y, board->width, board->height),
+                         board->drawing);
 }
 
 } // namespace voltaro

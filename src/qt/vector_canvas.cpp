@@ -28,7 +28,8 @@ QPointF centreOf(Point p) {
 
 VectorCanvas::VectorCanvas(QPainter& painter, const QRectF& target, int width, int height)
     : m_painter(painter), m_width(std::max(width, 1)), m_height(std::max(height, 1)),
-      m_regular(outlineFont(false)), m_bold(outlineFont(true)) {
+      m_regular(outlineFont(false)), m_bold(outlineFont(true)), m_boardRegular(boardFont(false)),
+      m_boardBold(boardFont(true)), m_outlineRegular(m_regular), m_outlineBold(m_bold) {
     m_painter.save();
     m_painter.translate(target.topLeft());
     m_painter.scale(target.width() / m_width, target.height() / m_height);
@@ -94,11 +95,11 @@ void VectorCanvas::ellipse(int left, int top, int right, int bottom) {
 // board gives it, so that it ends where the board's text ends (before an ohm sign, say).
 void VectorCanvas::text(Point topLeft, const std::string& text) {
     const QString s = QString::fromStdString(text);
-    const QFontMetrics board(boardFont(bold()));
+    const QFontMetrics& board = bold() ? m_boardBold : m_boardRegular;
     const int width = board.horizontalAdvance(s);
     fill(QRectF(topLeft.x, topLeft.y, width, board.height()), Colour::White);
     const QFont& font = bold() ? m_bold : m_regular;
-    const double outlineWidth = QFontMetricsF(font).horizontalAdvance(s);
+    const double outlineWidth = (bold() ? m_outlineBold : m_outlineRegular).horizontalAdvance(s);
     m_painter.save();
     m_painter.translate(topLeft.x, topLeft.y + board.ascent());
     if (outlineWidth > 0)
@@ -110,7 +111,7 @@ void VectorCanvas::text(Point topLeft, const std::string& text) {
 }
 
 int VectorCanvas::textWidth(const std::string& text, bool bold) const {
-    return QFontMetrics(boardFont(bold)).horizontalAdvance(QString::fromStdString(text));
+    return (bold ? m_boardBold : m_boardRegular).horizontalAdvance(QString::fromStdString(text));
 }
 
 // Each run of pixels of one colour in a row as one rectangle.
@@ -128,6 +129,11 @@ void VectorCanvas::blit(Point topLeft, const SmallPicture& picture) {
 
 Picture VectorCanvas::copyRect(int, int, int width, int height) {
     return NullCanvas().copyRect(0, 0, width, height);
+}
+
+void drawBoardVectors(QPainter& painter, const QRectF& target, const BoardDrawing& drawing) {
+    VectorCanvas canvas(painter, target, drawing.width, drawing.height);
+    replayDrawing(drawing, canvas);
 }
 
 } // namespace voltaro

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "view/board_drawing.h"
 #include "view/canvas.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QRectF>
 
 class QPainter;
@@ -39,8 +41,15 @@ private:
     QPainter& m_painter;
     int m_width;
     int m_height;
-    QFont m_regular;
+    QFont m_regular; // the outlines drawn
     QFont m_bold;
+    QFontMetrics m_boardRegular; // the board's own text widths and heights
+    QFontMetrics m_boardBold;
+    QFontMetricsF m_outlineRegular;
+    QFontMetricsF m_outlineBold;
 };
+
+// A board's recorded paint drawn as vectors into `target` on the painter.
+void drawBoardVectors(QPainter& painter, const QRectF& target, const BoardDrawing& drawing);
 
 } // namespace voltaro

@@ -159,10 +159,7 @@ void PdfWorksheet::drawBoard(const BoardDrawing& board) {
     const int width = mm(kBoardWidthMm);
     const QRect target((m_writer.width() - width) / 2, m_y, width,
                        width * kBoardHeight / kBoardWidth);
-    {
-        VectorCanvas canvas(m_painter, target, board.width, board.height);
-        replayDrawing(board, canvas);
-    }
+    drawBoardVectors(m_painter, target, board);
     m_painter.save();
     m_painter.setPen(QPen(Qt::black, mm(0.3)));
     m_painter.setBrush(Qt::NoBrush);
