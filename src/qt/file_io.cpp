@@ -14,11 +14,6 @@ namespace voltaro {
 
 namespace {
 
-// The system's reason as it words it, in its own language.
-Failure failed(const QString& reason) {
-    return {Text::verbatim(reason.toStdString())};
-}
-
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -70,9 +65,9 @@ bool isDeviceOrPipe(const QString& path) {
 std::optional<Failure> writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
+        return failureOf(file.errorString());
     if (const std::optional<QString> reason = writeAndSync(file, bytes))
-        return failed(*reason);
+        return failureOf(*reason);
     return {};
 }
 
@@ -84,13 +79,17 @@ void cutBack(QFile& file, qint64 size) {
 
 } // namespace
 
+Failure failureOf(const QString& reason) {
+    return {Text::verbatim(reason.toStdString())};
+}
+
 Outcome<std::string> readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
+        return failureOf(file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
+        return failureOf(file.errorString());
     return bytes.toStdString();
 }
 
@@ -101,13 +100,13 @@ std::optional<Failure> replaceFileContents(const QString& path, const QByteArray
     // Unbuffered, so that every failed write is seen here: the buffer's flush inside commit()
     // can fail without commit() saying so, and the empty file would replace the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
+        return failureOf(file.errorString());
     if (const std::optional<QString> reason = writeAndSync(file, bytes)) {
         file.cancelWriting(); // the temporary file goes with the QSaveFile
-        return failed(*reason);
+        return failureOf(*reason);
     }
     if (!file.commit())
-        return failed(file.errorString());
+        return failureOf(file.errorString());
     syncFolderOf(path);
     return {};
 }
@@ -117,11 +116,11 @@ std::optional<Failure> appendToFile(const QString& path, const QByteArray& bytes
     // A new file would hold a circuit without its explanation and marker line: not a .cir file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly |
                    QIODevice::Unbuffered))
-        return failed(file.errorString());
+        return failureOf(file.errorString());
     const qint64 before = file.size();
     if (const std::optional<QString> reason = writeAndSync(file, bytes)) {
         cutBack(file, before);
-        return failed(*reason);
+        return failureOf(*reason);
     }
     return {};
 }

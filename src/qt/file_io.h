@@ -17,6 +17,9 @@ namespace voltaro {
 // The whole of a file's bytes.
 Outcome<std::string> readWholeFile(const QString& path);
 
+// A failure whose reason is already worded (by the system, by Qt, by the tool): shown as it is.
+Failure failureOf(const QString& reason);
+
 // The file's contents replaced: written beside it and swapped in only when complete, so the old
 // file stays whole when anything fails. A path that is a device or a pipe (/dev/full,
 // /dev/stdout) is written in place.

@@ -3,8 +3,8 @@
 #include "qt/file_io.h"
 #include "qt/page_painter.h"
 #include "qt/qt_picture.h"
-#include "qt/text_page.h"
 #include "qt/remembered_files.h"
+#include "qt/text_page.h"
 #include "qt/translated.h"
 #include "qt/twhoami.h"
 
@@ -30,11 +30,6 @@ QString title() {
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A reason of the printer's own, in the user's language.
-Failure printerFailure(const QString& reason) {
-    return {Text::verbatim(reason.toStdString())};
 }
 
 } // namespace
@@ -182,7 +177,7 @@ std::optional<PrintableArea> QtPlatform::choosePrinter() {
 
 std::optional<Failure> QtPlatform::printPage(const PrintedPage& page) {
     if (!m_printer)
-        return printerFailure(tr("No printer has been chosen."));
+        return failureOf(tr("No printer has been chosen."));
     m_printer->setDocName(translated(page.title));
     const QString file = m_printer->outputFileName();
     return file.isEmpty() ? printOnPrinter(page) : printToFile(page, file);
@@ -191,10 +186,10 @@ std::optional<Failure> QtPlatform::printPage(const PrintedPage& page) {
 std::optional<Failure> QtPlatform::printOnPrinter(const PrintedPage& page) {
     QPainter painter;
     if (!painter.begin(m_printer.get()))
-        return printerFailure(tr("The printer could not start the page."));
+        return failureOf(tr("The printer could not start the page."));
     paintPage(painter, page);
     if (!painter.end())
-        return printerFailure(tr("The printer could not finish the page."));
+        return failureOf(tr("The printer could not finish the page."));
     return {};
 }
 
@@ -211,14 +206,13 @@ std::optional<Failure> QtPlatform::printToFile(const PrintedPage& page, const QS
     pdf.setCreator(m_printer->creator());
     QPainter painter;
     if (!painter.begin(&pdf))
-        return printerFailure(tr("The page could not be made."));
+        return failureOf(tr("The page could not be made."));
     paintPage(painter, page);
     if (!painter.end())
-        return printerFailure(tr("The page could not be made."));
+        return failureOf(tr("The page could not be made."));
     if (const std::optional<Failure> failure = replaceFileContents(path, bytes.data()))
-        return printerFailure(
-            tr("Cannot print to file \"%1\": %2")
-                .arg(QDir::toNativeSeparators(path), translated(failure->reason)));
+        return failureOf(tr("Cannot print to file \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(path), translated(failure->reason)));
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "qt/remembered_files.h"
 
+#include "qt/file_io.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -42,7 +44,7 @@ std::optional<Failure> writeRememberedFiles(const RememberedFiles& files) {
         return std::nullopt;
     const QString reason =
         QCoreApplication::translate("QtPlatform", "%1 cannot be written").arg(s.fileName());
-    return Failure{Text::verbatim(reason.toStdString())};
+    return failureOf(reason);
 }
 
 std::string installedExamplesFolder() {

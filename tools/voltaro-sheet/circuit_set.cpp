@@ -25,17 +25,17 @@ template <typename Lines> QStringList toQStringList(const Lines& lines) {
 }
 
 SetOpening failed(const QString& error, ExitStatus status) {
-    return {toolFailure(error), status};
+    return {failureOf(error), status};
 }
 
 // The whole of standard input.
 Outcome<std::string> readStandardInput() {
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        return Failure{Text::verbatim(in.errorString().toStdString())};
+        return failureOf(in.errorString());
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return Failure{Text::verbatim(in.errorString().toStdString())};
+        return failureOf(in.errorString());
     return bytes.toStdString();
 }
 

@@ -282,7 +282,7 @@ std::optional<Failure> PdfWorksheet::finish() {
             addKeyCircuit(circuit);
     }
     if (!m_painter.end())
-        return toolFailure(QStringLiteral("the document could not be finished"));
+        return failureOf(QStringLiteral("the document could not be finished"));
     return replaceFileContents(m_path, m_bytes.data());
 }
 

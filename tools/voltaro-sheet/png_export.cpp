@@ -14,15 +14,15 @@ QString boardPngPath(const QString& folder, int number) {
 
 std::optional<Failure> writeBoardPng(const QString& folder, int number, const QImage& board) {
     if (!QDir().mkpath(folder))
-        return toolFailure(QStringLiteral("cannot make the folder ") + folder);
+        return failureOf(QStringLiteral("cannot make the folder ") + folder);
     const QString path = boardPngPath(folder, number);
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     if (!board.save(&bytes, "PNG"))
-        return toolFailure(QStringLiteral("cannot make the picture ") + path);
+        return failureOf(QStringLiteral("cannot make the picture ") + path);
     if (const std::optional<Failure> failure = replaceFileContents(path, bytes.data()))
-        return toolFailure(QStringLiteral("cannot write ") + path + QStringLiteral(": ") +
-                           words(*failure));
+        return failureOf(QStringLiteral("cannot write ") + path + QStringLiteral(": ") +
+                         words(*failure));
     return std::nullopt;
 }
 

@@ -94,27 +94,26 @@ std::optional<Failure> combinationError(const SheetParser& p) {
     const QCommandLineParser& parser = p.parser;
     for (const QString& name : parser.optionNames())
         if (parser.values(name).size() > 1)
-            return toolFailure(QStringLiteral("--") + name +
-                               QStringLiteral(" is given more than once"));
+            return failureOf(QStringLiteral("--") + name +
+                             QStringLiteral(" is given more than once"));
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(p.list))
         return parser.optionNames().size() == 1 && files.isEmpty()
                    ? std::nullopt
-                   : std::optional(
-                         toolFailure(QStringLiteral("--list-builtin takes nothing else")));
+                   : std::optional(failureOf(QStringLiteral("--list-builtin takes nothing else")));
     if (p.countSet({&p.json, &p.csv, &p.text}) > 1)
-        return toolFailure(QStringLiteral("choose one of --json, --csv and --text"));
+        return failureOf(QStringLiteral("choose one of --json, --csv and --text"));
     if (parser.isSet(p.answers) && !parser.isSet(p.pdf))
-        return toolFailure(QStringLiteral("--answers belongs to --pdf"));
+        return failureOf(QStringLiteral("--answers belongs to --pdf"));
     if (parser.isSet(p.circuit) && !circuitNumber(parser.value(p.circuit)))
-        return toolFailure(QStringLiteral("--circuit needs a circuit number from 1, not \"") +
-                           parser.value(p.circuit) + QStringLiteral("\""));
+        return failureOf(QStringLiteral("--circuit needs a circuit number from 1, not \"") +
+                         parser.value(p.circuit) + QStringLiteral("\""));
     if (files.isEmpty() == !parser.isSet(p.builtin))
-        return toolFailure(QStringLiteral("give either FILE.cir or --builtin NAME"));
+        return failureOf(QStringLiteral("give either FILE.cir or --builtin NAME"));
     if (files.size() > 1 && (parser.isSet(p.png) || parser.isSet(p.pdf)))
-        return toolFailure(QStringLiteral("--png and --pdf take one FILE.cir at a time"));
+        return failureOf(QStringLiteral("--png and --pdf take one FILE.cir at a time"));
     if (files.count(QStringLiteral("-")) > 1)
-        return toolFailure(QStringLiteral("standard input (-) can be read once"));
+        return failureOf(QStringLiteral("standard input (-) can be read once"));
     return std::nullopt;
 }
 
