@@ -1,5 +1,6 @@
 #include "bench/circuit_snapshot.h"
 
+#include "bench/break_state.h"
 #include "bench/circuit_lock.h"
 #include "bench/operations.h"
 #include "bench/workbench.h"
@@ -119,9 +120,7 @@ void putBackBreak(Workbench& bench, const BreakPlace& place) {
     meter.breakShape = place.shape;
     meter.breakMarkerLeft = place.markerLeft;
     meter.breakMarkerTop = place.markerTop;
-    bench.menu(MenuId::Break1).enabled = !meter.hasBreak();
-    bench.menu(MenuId::Join1).enabled = meter.hasBreak();
-    bench.marker(MarkerId::ampsh).visible = meter.hasBreak();
+    showBreakState(bench);
 }
 
 void putBackMenus(Workbench& bench, const CircuitSnapshot& s) {

@@ -1,5 +1,6 @@
 #include "edit/circuit_break.h"
 
+#include "bench/break_state.h"
 #include "bench/meter_queries.h"
 #include "bench/operations.h"
 #include "bench/workbench.h"
@@ -55,13 +56,11 @@ void Break1Click(Workbench& bench, MenuId) {
     meter.breakCount = 1;
     meter.breakShape = bench.ui.lastClicked;
     meter.breakSlot = slot;
-    bench.menu(MenuId::Break1).enabled = false;
-    bench.menu(MenuId::Join1).enabled = true;
+    showBreakState(bench);
     bench.menu(MenuId::Join1).visible = true;
     meter.takeLeadsOffPoints();
     Marker& breakMarker = bench.marker(MarkerId::ampsh);
     breakMarker.tag = meter.breakSlot;
-    breakMarker.visible = meter.hasBreak();
     const bool atCorner = breakAtCorner(bench);
     setBreakConducting(bench.model.tables, slot, atCorner, false);
     const BoardPoint place = breakMarkerPlace(bench, meter.breakShape, slot);
@@ -89,9 +88,7 @@ void Join1Click(Workbench& bench, MenuId) {
 
 void endBreak(Workbench& bench) {
     bench.meter.breakCount = 0;
-    bench.menu(MenuId::Join1).enabled = false;
-    bench.menu(MenuId::Break1).enabled = true;
-    bench.marker(MarkerId::ampsh).visible = bench.meter.hasBreak();
+    showBreakState(bench);
 }
 
 const std::vector<MenuBinding>& breakMenuBindings() {
