@@ -28,7 +28,6 @@ using M = MarkerId;
 constexpr Point kCentreGrip{3, 3};
 constexpr Point kResizeGrip{-4, -4};
 constexpr Point kMoveGrip{4, 4};
-constexpr int kArrowCells = 4;
 
 // clang-format off
 const FocusRow kFocusOrder[] = {
@@ -126,9 +125,8 @@ std::optional<FocusStop> focusedStop(const Workbench& bench) {
 BoardBox controlBox(const Workbench& bench, const BoardControl& control) {
     if (control.isStepArrow()) {
         const Widget& arrows = bench.widget(WidgetId::cirplayim);
-        const int cellWidth = arrows.width / kArrowCells;
-        return {arrows.left + (control.arrowCell - 1) * cellWidth, arrows.top, cellWidth,
-                arrows.height};
+        return {arrows.left + (control.arrowCell - 1) * kArrowCellWidth, arrows.top,
+                kArrowCellWidth, arrows.height};
     }
     const Marker& m = bench.model.markers.at(control.marker);
     return {m.left, m.top, m.width, m.height};

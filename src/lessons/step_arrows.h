@@ -11,7 +11,6 @@ struct Workbench;
 // (first, previous, next, last), and beside it the label `clb` with the circuit's number. The
 // picture's Tag holds the x of the last mouse move over it, the hover position.
 
-constexpr int kArrowCellWidth = 25;
 constexpr int kNoArrowCell = 125; // a hover position over no cell
 
 // What the picture shows: the cell under the mouse and whether the set can still move

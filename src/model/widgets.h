@@ -49,6 +49,10 @@ enum class WidgetId {
 };
 constexpr int kWidgetCount = static_cast<int>(WidgetId::Count);
 
+// The step arrows' picture `cirplayim` holds four cells (first, previous, next, last) of 25 pixels.
+constexpr int kArrowCells = 4;
+constexpr int kArrowCellWidth = 25;
+
 enum class WidgetKind {
     GroupBox,
     Panel,
