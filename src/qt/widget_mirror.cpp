@@ -58,6 +58,21 @@ protected:
     }
 };
 
+// An edit box whose Enter is its own: QLineEdit passes Return on to its parent after it has
+// reported it, and the parent here is the board panel, where Return would click the marker that
+// the box's closing has just given the focus back to.
+class BoxEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            event->accept();
+    }
+};
+
 // Enter or Return on a focused push button clicks it, as Space does: Qt does this only inside
 // dialogs, and the panels' buttons live on the main window.
 bool pressesFocusedButton(QObject* watched, QEvent* event) {
@@ -131,7 +146,7 @@ QWidget* WidgetMirror::create(WidgetId id, QWidget* parent) {
         break;
     }
     case WidgetKind::Edit:
-        w = new QLineEdit(parent);
+        w = new BoxEdit(parent);
         break;
     case WidgetKind::Button:
         w = new QPushButton(caption, parent);

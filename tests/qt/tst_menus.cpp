@@ -143,7 +143,9 @@ private slots:
         auto* box = w.window.findChild<QLineEdit*>(QStringLiteral("rveb"));
         QCOMPARE(QApplication::focusWidget(), box);
         QVERIFY2(!ring->isVisible(), "the ring hides while the box has the keyboard");
+        w.openedPopup = nullptr;
         QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY2(!w.openedPopup, "the box's Return does not click the marker it gave the focus to");
         QCOMPARE(QApplication::focusWidget(), w.panel());
         const Marker& slot = w.bench().model.markers.slot(109);
         QVERIFY2(ring->isVisible() && ring->geometry().contains(slot.left, slot.top),
