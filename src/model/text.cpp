@@ -17,12 +17,26 @@ bool samePhrase(const Phrase& a, const Phrase& b) {
 
 Text Text::verbatim(std::string value) {
     Text text;
-    text.m_value = std::move(value);
+    text.m_filling = std::make_shared<Filling>(Filling{std::move(value), {}});
     return text;
 }
 
+const std::string& Text::value() const {
+    static const std::string kNone;
+    return m_filling ? m_filling->value : kNone;
+}
+
+const std::vector<Text>& Text::args() const {
+    static const std::vector<Text> kNone;
+    return m_filling ? m_filling->args : kNone;
+}
+
 Text& Text::arg(Text value) & {
-    m_args.push_back(std::move(value));
+    if (!m_filling)
+        m_filling = std::make_shared<Filling>();
+    else if (m_filling.use_count() > 1)
+        m_filling = std::make_shared<Filling>(*m_filling);
+    m_filling->args.push_back(std::move(value));
     return *this;
 }
 
@@ -33,10 +47,10 @@ Text Text::arg(Text value) && {
 
 std::string Text::render(const Translator& translate) const {
     if (!m_phrase.english)
-        return m_value;
+        return value();
     std::vector<std::string> values;
-    values.reserve(m_args.size());
-    for (const Text& value : m_args)
+    values.reserve(args().size());
+    for (const Text& value : args())
         values.push_back(value.render(translate));
     return fillPlaceholders(translate(m_phrase), values);
 }
@@ -46,7 +60,7 @@ std::string Text::english() const {
 }
 
 bool operator==(const Text& a, const Text& b) {
-    return samePhrase(a.m_phrase, b.m_phrase) && a.m_value == b.m_value && a.m_args == b.m_args;
+    return samePhrase(a.m_phrase, b.m_phrase) && a.value() == b.value() && a.args() == b.args();
 }
 
 std::string fillPlaceholders(const std::string& pattern, const std::vector<std::string>& values) {

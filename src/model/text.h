@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,17 @@ public:
     friend bool operator!=(const Text& a, const Text& b) { return !(a == b); }
 
 private:
-    Phrase m_phrase{nullptr, nullptr}; // none for a value shown as it is
-    std::string m_value;
-    std::vector<Text> m_args;
+    // The value and the arguments, shared between copies: most texts have neither, and a copy
+    // of a text (the menus and widgets are copied with every state kept) costs no allocation.
+    struct Filling {
+        std::string value;
+        std::vector<Text> args;
+    };
+    const std::string& value() const;
+    const std::vector<Text>& args() const;
+
+    Phrase m_phrase{nullptr, nullptr};  // none for a value shown as it is
+    std::shared_ptr<Filling> m_filling; // changed in place only while no copy shares it
 };
 
 // The pattern with each %N (N from 1 to 9) replaced by the Nth value, in one pass, so that a

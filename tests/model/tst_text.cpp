@@ -49,6 +49,18 @@ private slots:
         QCOMPARE(QString::fromStdString(text.english()),
                  QStringLiteral("Source (Cells) (Cells), 7"));
     }
+
+    // Copies share what they were filled with; filling one in further leaves the other as it was.
+    void aCopyFilledInFurtherLeavesTheOriginal() {
+        Text original = Text(Phrase{"T", "%1 and %2"}).arg("one");
+        Text copy = original;
+        copy.arg("two");
+        original.arg("three");
+        QCOMPARE(QString::fromStdString(original.english()), QStringLiteral("one and three"));
+        QCOMPARE(QString::fromStdString(copy.english()), QStringLiteral("one and two"));
+        QVERIFY(original != copy);
+        QVERIFY(Text::verbatim("") == Text());
+    }
 };
 
 VOLTARO_TEST_CLASS(TextTest)
