@@ -20,9 +20,9 @@ std::string_view takeToken(std::string_view& rest) {
     std::size_t start = 0;
     while (start < rest.size() && rest[start] == ' ')
         ++start;
-    std::size_t end = rest.find(' ', start);
-    if (end == std::string_view::npos)
-        end = rest.size();
+    std::size_t end = start;
+    while (end < rest.size() && rest[end] != ' ') // tokens are short: a plain loop beats find()
+        ++end;
     const std::string_view token = rest.substr(start, end - start);
     rest.remove_prefix(end);
     return token;

@@ -1,9 +1,12 @@
 #include "model/numbers.h"
 #include "support/test_runner.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 using namespace voltaro;
 
@@ -119,6 +122,13 @@ private slots:
         QTest::newRow("empty") << "" << false << 0;
         QTest::newRow("star") << "*" << false << 0;
         QTest::newRow("too large") << "99999999999" << false << 0;
+        QTest::newRow("largest") << "2147483647" << true << INT_MAX;
+        QTest::newRow("smallest") << "-2147483648" << true << INT_MIN;
+        QTest::newRow("one past the largest") << "2147483648" << false << 0;
+        QTest::newRow("nine digits, leading zeros") << "000000009" << true << 9;
+        QTest::newRow("minus zero") << "-0" << true << 0;
+        QTest::newRow("minus alone") << "-" << false << 0;
+        QTest::newRow("two minus signs") << "--1" << false << 0;
     }
     void parsesIntegers() {
         QFETCH(QString, text);
@@ -128,6 +138,32 @@ private slots:
         QCOMPARE(parsed.has_value(), valid);
         if (valid)
             QCOMPARE(*parsed, value);
+    }
+
+    // Every short decimal reads as the very double the standard conversion gives, to the bit:
+    // the common forms take a shortcut that must never round differently.
+    void readsDecimalsAsTheStandardConversion() {
+        std::mt19937_64 random(7);
+        const auto digits = [&](int n) {
+            std::string text;
+            for (int i = 0; i < n; ++i)
+                text += static_cast<char>('0' + random() % 10);
+            return text;
+        };
+        for (int i = 0; i < 200000; ++i) {
+            std::string text = digits(1 + static_cast<int>(random() % 17));
+            if (random() % 4 != 0)
+                text.insert(random() % (text.size() + 1), ".");
+            if (random() % 3 == 0)
+                text.insert(0, "-");
+            double expected = 0.0;
+            const auto end = text.data() + text.size();
+            const bool valid = std::from_chars(text.data(), end, expected).ptr == end;
+            const std::optional<double> parsed = parseReal(text);
+            QVERIFY2(parsed.has_value() == valid, text.c_str());
+            if (valid)
+                QVERIFY2(std::memcmp(&*parsed, &expected, sizeof expected) == 0, text.c_str());
+        }
     }
 
     void namesTheRefusedText() {
