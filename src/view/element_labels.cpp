@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 #include "view/ohm_sign.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -23,6 +24,12 @@ std::string wholeOhms(double resistance) {
     return formatFixed(std::trunc(resistance) + 0.0, 0);
 }
 
+// "R3", "S1": a letter and a count, built in place (labels are made for every element).
+std::string numbered(char letter, int number) {
+    char text[16] = {letter};
+    return std::string(text, std::to_chars(text + 1, text + sizeof text, number).ptr);
+}
+
 } // namespace
 
 ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool labelLoads,
@@ -31,14 +38,14 @@ ElementLabel elementLabel(const ElementRecord& record, bool showResistance, bool
     if ((!showResistance && !labelLoads) || record.wireFlag != 0)
         return label;
     if (record.switchFlag == 1) {
-        label.name = "S" + std::to_string(++counters.switches);
+        label.name = numbered('S', ++counters.switches);
     } else if (record.switchFlag == 0) {
         const int number = ++counters.loads;
         const bool resistor = record.kind == ElementKind::Resistor;
         if (showResistance && resistor)
             label.value = "= " + wholeOhms(record.resistance);
         if (labelLoads)
-            label.name = (resistor ? "R" : "L") + std::to_string(number);
+            label.name = numbered(resistor ? 'R' : 'L', number);
     }
     return label;
 }
