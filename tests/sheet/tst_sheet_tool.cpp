@@ -170,6 +170,35 @@ private slots:
         QCOMPARE(run.json().value("explanation").toArray(), QJsonArray({"A test file"}));
     }
 
+    // A full set is read in two halves at once: every circuit keeps its place in the key, and
+    // the circuits that cannot be read are named in order, whichever half they are in.
+    void aFullSetKeepsItsOrder() {
+        QStringList circuits;
+        for (int n = 1; n <= 100; ++n)
+            circuits << seriesCircuit(n == 7 || n == 77 ? QStringLiteral("five")
+                                                        : QString::number(n));
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "full.cir", circuits);
+        const Run json = runTool({path});
+        QCOMPARE(json.status, 1);
+        QCOMPARE(json.circuits().size(), 100);
+        for (int n = 1; n <= 100; ++n) {
+            const QJsonObject c = json.circuits().at(n - 1).toObject();
+            QCOMPARE(c.value("number").toInt(), n);
+            QCOMPARE(c.contains("error"), n == 7 || n == 77);
+            if (!c.contains("error"))
+                QCOMPARE(elementAt(c, 1).value("resistance").toDouble(), double(n));
+        }
+        const Run csv = runTool({"--csv", path});
+        QCOMPARE(csv.status, 1);
+        QCOMPARE(csv.err.count("voltaro-sheet: circuit "), 2);
+        QVERIFY2(csv.err.indexOf("circuit 7:") < csv.err.indexOf("circuit 77:"),
+                 qPrintable(csv.err));
+        const QStringList rows = QString::fromUtf8(csv.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 1 + 98 * 4);
+        QVERIFY(rows.last().startsWith("100,"));
+    }
+
     // Circuits beyond the list's 100 are not read: a warning and status 1, as for a bad one.
     void moreThanAHundredCircuits() {
         QTemporaryDir dir;

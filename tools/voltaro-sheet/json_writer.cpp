@@ -194,6 +194,12 @@ void JsonKeyWriter::addCircuit(const CircuitAnswer& c) {
     m_out += c.elements.empty() ? "]}"sv : "\n    ]}"sv;
 }
 
+std::unique_ptr<KeyWriter> JsonKeyWriter::continued() const {
+    auto writer = std::make_unique<JsonKeyWriter>(*this);
+    writer->m_firstCircuit = false;
+    return writer;
+}
+
 void JsonKeyWriter::endSet() {
     m_out += m_firstCircuit ? "]\n}" : "\n  ]\n}";
     if (!m_severalSets)

@@ -19,6 +19,7 @@ public:
     void addCircuit(const CircuitAnswer& circuit) override;
     void endSet() override;
     void finish() override;
+    std::unique_ptr<KeyWriter> continued() const override;
 
 private:
     bool m_firstSet = true;

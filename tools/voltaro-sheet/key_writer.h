@@ -26,7 +26,15 @@ public:
     const std::string& text() const { return m_out; }
     void clear() { m_out.clear(); }
 
+    // A writer that carries on the set in progress, after at least one circuit of it, into a
+    // text of its own: another thread writes a later block of circuits with it, and its text
+    // goes out when this writer has come to that block.
+    virtual std::unique_ptr<KeyWriter> continued() const = 0;
+
 protected:
+    // A copy takes the state of the set, never the text.
+    KeyWriter(const KeyWriter& other) : m_severalSets(other.m_severalSets) {}
+
     const bool m_severalSets;
     std::string m_out;
 };

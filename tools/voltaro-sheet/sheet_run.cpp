@@ -7,7 +7,11 @@
 #include "png_export.h"
 #include "tool_failure.h"
 
+#include <algorithm>
+#include <future>
 #include <memory>
+#include <optional>
+#include <system_error>
 
 namespace voltaro::sheet {
 
@@ -65,6 +69,14 @@ Outcome<std::vector<CircuitSet>> openSets(const SheetOptions& options, ExitStatu
 // the whole key; with pictures it waits until they are all written.
 constexpr std::size_t kKeyPiece = 1 << 16;
 
+// Without pictures the circuits are read in two threads: the first half here, the second half
+// by a helper into a text of its own that follows it into the key. A set holds at most 100
+// circuits, so the helper's text stays below about 1 MB. What the helper gives back:
+struct HelperBlock {
+    std::unique_ptr<KeyWriter> key; // carries on the set; holds the block's text
+    std::vector<CircuitAnswer> failed;
+};
+
 // The circuits of one set into the key, each board and worksheet page written as it goes.
 class SetRun {
 public:
@@ -73,16 +85,28 @@ public:
         : m_options(options), m_set(set), m_key(key), m_out(out), m_err(err) {}
 
     ExitStatus run(bool& allRead) {
+        m_key.beginSet(m_set);
+        const ExitStatus status = m_options.pdfFile.isEmpty() && m_options.pngFolder.isEmpty()
+                                      ? runKeyAlone(allRead)
+                                      : runWithPictures(allRead);
+        if (status == kAllRead)
+            m_key.endSet();
+        return status;
+    }
+
+private:
+    using Numbers = std::vector<int>;
+
+    // Each circuit painted as it is read, one after another.
+    ExitStatus runWithPictures(bool& allRead) {
         std::unique_ptr<PdfWorksheet> pdf;
         if (!m_options.pdfFile.isEmpty())
             pdf = std::make_unique<PdfWorksheet>(m_options.pdfFile, m_set, m_options.answers);
-        const bool pictures = pdf || !m_options.pngFolder.isEmpty();
         CircuitReader reader(m_set);
-        m_key.beginSet(m_set);
         for (int number : circuitNumbers(m_options, m_set.list.count)) {
             CircuitPictures board;
             board.wantsDrawing = pdf != nullptr;
-            const CircuitAnswer answer = reader.read(number, pictures ? &board : nullptr);
+            const CircuitAnswer answer = reader.read(number, &board);
             allRead = allRead && !answer.error;
             if (!m_options.pngFolder.isEmpty() && !answer.error)
                 if (const std::optional<Failure> failure =
@@ -92,13 +116,7 @@ public:
                 pdf->addCircuit(answer, board.drawing);
             m_key.addCircuit(answer);
             reportErrorBeside(answer, m_options.format, m_err);
-            if (!pictures && m_key.text().size() >= kKeyPiece) {
-                if (writeKey(m_out, m_key.text(), m_err) != kAllRead)
-                    return kFileFailed;
-                m_key.clear();
-            }
         }
-        m_key.endSet();
         if (pdf)
             if (const std::optional<Failure> failure = pdf->finish())
                 return fail(m_err,
@@ -108,7 +126,88 @@ public:
         return kAllRead;
     }
 
-private:
+    // This thread and a helper each reading half of the circuits.
+    ExitStatus runKeyAlone(bool& allRead) {
+        const Numbers numbers = circuitNumbers(m_options, m_set.list.count);
+        const auto middle = numbers.begin() + static_cast<std::ptrdiff_t>((numbers.size() + 1) / 2);
+        const Numbers mine(numbers.begin(), middle);
+        const Numbers theirs(middle, numbers.end());
+        CircuitReader reader(m_set);
+        // The helper's copy is made here, before this thread reads: copying the start-up state is
+        // cheaper than running it again.
+        std::optional<CircuitReader> helperReader;
+        if (!theirs.empty())
+            helperReader.emplace(reader);
+        std::future<HelperBlock> helper = startHelper(theirs, helperReader);
+        if (const ExitStatus status = addCircuits(reader, mine, allRead); status != kAllRead)
+            return status; // a helper still reading is waited for as it goes
+        return helper.valid() ? takeHelper(helper.get(), allRead)
+                              : addCircuits(reader, theirs, allRead);
+    }
+
+    // A helper thread reading `numbers`, or none when there are none or no thread can be made
+    // (this thread reads them then).
+    std::future<HelperBlock> startHelper(const Numbers& numbers,
+                                         std::optional<CircuitReader>& reader) {
+        if (numbers.empty() || !reader)
+            return {};
+        try {
+            return std::async(std::launch::async, [&, writer = m_key.continued()]() mutable {
+                return readBlock(*reader, numbers, std::move(writer));
+            });
+        } catch (const std::system_error&) {
+            return {};
+        }
+    }
+
+    // The helper's text goes out after what this thread wrote, without being copied into it.
+    ExitStatus takeHelper(const HelperBlock& block, bool& allRead) {
+        for (const CircuitAnswer& answer : block.failed) {
+            allRead = false;
+            reportErrorBeside(answer, m_options.format, m_err);
+        }
+        if (writeKey(m_out, m_key.text(), m_err) != kAllRead ||
+            writeKey(m_out, block.key->text(), m_err) != kAllRead)
+            return kFileFailed;
+        m_key.clear();
+        return kAllRead;
+    }
+
+    // The circuits read into the key, which goes out piece by piece as it grows.
+    ExitStatus addCircuits(CircuitReader& reader, const Numbers& numbers, bool& allRead) {
+        for (int number : numbers) {
+            const CircuitAnswer answer = reader.read(number, nullptr);
+            allRead = allRead && !answer.error;
+            m_key.addCircuit(answer);
+            reportErrorBeside(answer, m_options.format, m_err);
+            if (sendPiece() != kAllRead)
+                return kFileFailed;
+        }
+        return kAllRead;
+    }
+
+    // The helper's work: its circuits read into a writer that carries on the set.
+    static HelperBlock readBlock(CircuitReader& reader, const Numbers& numbers,
+                                 std::unique_ptr<KeyWriter> writer) {
+        HelperBlock block{std::move(writer), {}};
+        for (int number : numbers) {
+            CircuitAnswer answer = reader.read(number, nullptr);
+            block.key->addCircuit(answer);
+            if (answer.error)
+                block.failed.push_back(std::move(answer));
+        }
+        return block;
+    }
+
+    ExitStatus sendPiece() {
+        if (m_key.text().size() < kKeyPiece)
+            return kAllRead;
+        if (writeKey(m_out, m_key.text(), m_err) != kAllRead)
+            return kFileFailed;
+        m_key.clear();
+        return kAllRead;
+    }
+
     const SheetOptions& m_options;
     const CircuitSet& m_set;
     KeyWriter& m_key;

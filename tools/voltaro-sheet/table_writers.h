@@ -13,6 +13,9 @@ public:
 
     void beginSet(const CircuitSet& set) override;
     void addCircuit(const CircuitAnswer& circuit) override;
+    std::unique_ptr<KeyWriter> continued() const override {
+        return std::make_unique<CsvKeyWriter>(*this);
+    }
 
 private:
     bool m_headerWritten = false;
@@ -28,6 +31,9 @@ public:
 
     void beginSet(const CircuitSet& set) override;
     void addCircuit(const CircuitAnswer& circuit) override;
+    std::unique_ptr<KeyWriter> continued() const override {
+        return std::make_unique<TextKeyWriter>(*this);
+    }
 
 private:
     const CircuitSet* m_set = nullptr;
