@@ -58,6 +58,12 @@ private slots:
             << QByteArray("\xC0\xAF") << QString::fromUtf8("À¯");
         QTest::newRow("cut utf-8 sequence")
             << QByteArray("ab\xE2\x82") << QString::fromUtf8("abâ‚");
+        QTest::newRow("windows-1252 after eight ascii bytes")
+            << QByteArray("abcdefgh\xE9") << QString::fromUtf8("abcdefghé");
+        QTest::newRow("utf-8 across an eight-byte word")
+            << QByteArray("abcdef\xC3\xA9gh\xC3\xA9") << QString::fromUtf8("abcdeféghé");
+        QTest::newRow("cut utf-8 sequence after a word")
+            << QByteArray("abcdefgh\xE2\x82") << QString::fromUtf8("abcdefghâ‚");
         QTest::newRow("utf-16 surrogate is not utf-8")
             << QByteArray("\xED\xA0\x80") << QString::fromUtf8("í\u00A0€");
     }
