@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace voltaro::sheet {
 
@@ -30,6 +31,9 @@ public:
     // text of its own: another thread writes a later block of circuits with it, and its text
     // goes out when this writer has come to that block.
     virtual std::unique_ptr<KeyWriter> continued() const = 0;
+    // Text such a writer wrote, put in its place in this one's.
+    void append(std::string_view text) { m_out += text; }
+    void reserve(std::size_t bytes) { m_out.reserve(bytes); }
 
 protected:
     // A copy takes the state of the set, never the text.

@@ -8,6 +8,7 @@
 #include "tool_failure.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <memory>
 #include <optional>
@@ -69,13 +70,33 @@ Outcome<std::vector<CircuitSet>> openSets(const SheetOptions& options, ExitStatu
 // the whole key; with pictures it waits until they are all written.
 constexpr std::size_t kKeyPiece = 1 << 16;
 
-// Without pictures the circuits are read in two threads: the first half here, the second half
-// by a helper into a text of its own that follows it into the key. A set holds at most 100
-// circuits, so the helper's text stays below about 1 MB. What the helper gives back:
-struct HelperBlock {
-    std::unique_ptr<KeyWriter> key; // carries on the set; holds the block's text
-    std::vector<CircuitAnswer> failed;
+// Without pictures the circuits are shared out between this thread, which takes them from the
+// front, and a helper thread, which takes them from the back: each claim takes one circuit, so
+// the two never meet and neither waits while circuits are left. The first circuit is this
+// thread's from the start, so that the key begins with it.
+class Claims {
+public:
+    explicit Claims(std::size_t count) : m_count(count) {}
+    bool claim() { return m_claimed.fetch_add(1) < m_count; }
+
+private:
+    const std::size_t m_count;
+    std::atomic<std::size_t> m_claimed{1};
 };
+
+// What the helper gives back: the texts of the circuits it read, one after another, the last
+// circuit first, and those it could not read. The room for both is taken by this thread before
+// the helper starts: memory a short-lived thread takes for itself is handed back to the system
+// when it is freed, and each new helper would fault its pages in again.
+struct HelperBlock {
+    std::unique_ptr<KeyWriter> key;
+    std::vector<std::size_t> ends; // where each circuit's text ends in the key's
+    std::vector<CircuitAnswer> failed;
+    std::optional<CircuitReader> reader; // started by the helper itself
+};
+
+// Room for the text of one circuit of the key; a fuller circuit makes the helper take more.
+constexpr std::size_t kRoomPerCircuit = 24 << 10;
 
 // The circuits of one set into the key, each board and worksheet page written as it goes.
 class SetRun {
@@ -126,77 +147,75 @@ private:
         return kAllRead;
     }
 
-    // This thread and a helper each reading half of the circuits.
+    // This thread and a helper sharing the circuits out as they go.
     ExitStatus runKeyAlone(bool& allRead) {
         const Numbers numbers = circuitNumbers(m_options, m_set.list.count);
-        const auto middle = numbers.begin() + static_cast<std::ptrdiff_t>((numbers.size() + 1) / 2);
-        const Numbers mine(numbers.begin(), middle);
-        const Numbers theirs(middle, numbers.end());
+        Claims claims(numbers.size());
+        std::future<std::unique_ptr<HelperBlock>> helper = startHelper(numbers, claims);
         CircuitReader reader(m_set);
-        // The helper's copy is made here, before this thread reads: copying the start-up state is
-        // cheaper than running it again.
-        std::optional<CircuitReader> helperReader;
-        if (!theirs.empty())
-            helperReader.emplace(reader);
-        std::future<HelperBlock> helper = startHelper(theirs, helperReader);
-        if (const ExitStatus status = addCircuits(reader, mine, allRead); status != kAllRead)
-            return status; // a helper still reading is waited for as it goes
-        return helper.valid() ? takeHelper(helper.get(), allRead)
-                              : addCircuits(reader, theirs, allRead);
+        for (std::size_t i = 0; i < numbers.size() && (i == 0 || claims.claim()); ++i)
+            if (const ExitStatus status = addCircuit(reader, numbers[i], allRead);
+                status != kAllRead)
+                return status; // a helper still reading is waited for as it goes
+        return helper.valid() ? takeHelper(*helper.get(), allRead) : kAllRead;
     }
 
-    // A helper thread reading `numbers`, or none when there are none or no thread can be made
-    // (this thread reads them then).
-    std::future<HelperBlock> startHelper(const Numbers& numbers,
-                                         std::optional<CircuitReader>& reader) {
-        if (numbers.empty() || !reader)
+    // A helper thread reading circuits from the back, or none when there is no second circuit
+    // or no thread can be made (this thread claims them all then). It runs the start-up on its
+    // own: a copy of this thread's would share the texts, and their shared counts would go back
+    // and forth between the two processors.
+    std::future<std::unique_ptr<HelperBlock>> startHelper(const Numbers& numbers, Claims& claims) {
+        if (numbers.size() < 2)
             return {};
+        auto block = std::make_unique<HelperBlock>();
+        block->key = m_key.continued();
+        block->key->reserve(numbers.size() / 2 * kRoomPerCircuit);
+        block->ends.reserve(numbers.size());
         try {
-            return std::async(std::launch::async, [&, writer = m_key.continued()]() mutable {
-                return readBlock(*reader, numbers, std::move(writer));
+            return std::async(std::launch::async, [&, block = std::move(block)]() mutable {
+                block->reader.emplace(m_set);
+                readFromTheBack(*block, numbers, claims);
+                return std::move(block);
             });
         } catch (const std::system_error&) {
             return {};
         }
     }
 
-    // The helper's text goes out after what this thread wrote, without being copied into it.
-    ExitStatus takeHelper(const HelperBlock& block, bool& allRead) {
-        for (const CircuitAnswer& answer : block.failed) {
-            allRead = false;
-            reportErrorBeside(answer, m_options.format, m_err);
+    // The helper's work: circuits claimed from the back.
+    static void readFromTheBack(HelperBlock& block, const Numbers& numbers, Claims& claims) {
+        for (std::size_t i = numbers.size(); claims.claim();) {
+            CircuitAnswer answer = block.reader->read(numbers[--i], nullptr);
+            block.key->addCircuit(answer);
+            block.ends.push_back(block.key->text().size());
+            if (answer.error)
+                block.failed.push_back(std::move(answer));
         }
-        if (writeKey(m_out, m_key.text(), m_err) != kAllRead ||
-            writeKey(m_out, block.key->text(), m_err) != kAllRead)
-            return kFileFailed;
-        m_key.clear();
-        return kAllRead;
     }
 
-    // The circuits read into the key, which goes out piece by piece as it grows.
-    ExitStatus addCircuits(CircuitReader& reader, const Numbers& numbers, bool& allRead) {
-        for (int number : numbers) {
-            const CircuitAnswer answer = reader.read(number, nullptr);
-            allRead = allRead && !answer.error;
-            m_key.addCircuit(answer);
-            reportErrorBeside(answer, m_options.format, m_err);
+    // The helper's circuits go out after this thread's, in their order.
+    ExitStatus takeHelper(const HelperBlock& block, bool& allRead) {
+        for (auto failed = block.failed.rbegin(); failed != block.failed.rend(); ++failed) {
+            allRead = false;
+            reportErrorBeside(*failed, m_options.format, m_err);
+        }
+        const std::string_view texts = block.key->text();
+        for (std::size_t i = block.ends.size(); i-- > 0;) {
+            const std::size_t begin = i == 0 ? 0 : block.ends[i - 1];
+            m_key.append(texts.substr(begin, block.ends[i] - begin));
             if (sendPiece() != kAllRead)
                 return kFileFailed;
         }
         return kAllRead;
     }
 
-    // The helper's work: its circuits read into a writer that carries on the set.
-    static HelperBlock readBlock(CircuitReader& reader, const Numbers& numbers,
-                                 std::unique_ptr<KeyWriter> writer) {
-        HelperBlock block{std::move(writer), {}};
-        for (int number : numbers) {
-            CircuitAnswer answer = reader.read(number, nullptr);
-            block.key->addCircuit(answer);
-            if (answer.error)
-                block.failed.push_back(std::move(answer));
-        }
-        return block;
+    // One circuit read into the key, which goes out piece by piece as it grows.
+    ExitStatus addCircuit(CircuitReader& reader, int number, bool& allRead) {
+        const CircuitAnswer answer = reader.read(number, nullptr);
+        allRead = allRead && !answer.error;
+        m_key.addCircuit(answer);
+        reportErrorBeside(answer, m_options.format, m_err);
+        return sendPiece();
     }
 
     ExitStatus sendPiece() {
