@@ -170,6 +170,21 @@ private slots:
         QCOMPARE(run.json().value("explanation").toArray(), QJsonArray({"A test file"}));
     }
 
+    // Quotes, backslashes and control characters of a text are escaped: the key reads back.
+    void textsAreEscapedInTheKey() {
+        const QString line = QStringLiteral("Say \"hi\" \\ now\tand \x01 then");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("escapes.cir");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(line.toUtf8() + "\r\nSTART CIRCUIT DATA\r\n" + seriesCircuit().toUtf8() +
+                   "\r\n");
+        file.close();
+        const Run run = runTool({path});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.json().value("explanation").toArray(), QJsonArray({line}));
+    }
+
     // A full set is read in two halves at once: every circuit keeps its place in the key, and
     // the circuits that cannot be read are named in order, whichever half they are in.
     void aFullSetKeepsItsOrder() {

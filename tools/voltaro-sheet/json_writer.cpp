@@ -43,6 +43,31 @@ std::optional<long long> writtenWhole(double value) {
     return whole;
 }
 
+// The most bytes a text takes as a JSON string: every byte escaped as \u00XX, and the quotes.
+std::size_t jsonStringRoom(std::string_view text) {
+    return 6 * text.size() + 2;
+}
+
+// A text as a JSON string at `at`, which has jsonStringRoom() bytes; returns the end.
+char* writeJsonString(char* at, std::string_view text) {
+    static const char kHex[] = "0123456789abcdef";
+    *at++ = '"';
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            *at++ = '\\';
+            *at++ = c;
+        } else if (u < 0x20) {
+            for (const char e : {'\\', 'u', '0', '0', kHex[u >> 4], kHex[u & 15]})
+                *at++ = e;
+        } else {
+            *at++ = c;
+        }
+    }
+    *at++ = '"';
+    return at;
+}
+
 // Characters put one after another into a buffer that is large enough for them.
 class Chars {
 public:
@@ -63,15 +88,19 @@ public:
             m_at = std::to_chars(m_at, m_at + kLongestNumber, value).ptr;
     }
     void put(bool flag) { put(flag ? "true"sv : "false"sv); }
+    void putJsonString(std::string_view text) { m_at = writeJsonString(m_at, text); }
 
 private:
     char* m_at;
 };
 
+// A label that is written within the element's line; a longer one is appended on its own.
+constexpr std::size_t kShortLabel = 64;
+
 // One line of the key per element, in the order of the man page, made in a buffer.
 void appendElement(std::string& out, const ElementAnswer& e) {
     const ElementRecord& r = e.record;
-    char buffer[512]; // the longest line but its label: 170 characters and 11 numbers
+    char buffer[1024]; // the longest line: 170 characters, 11 numbers and a short label
     Chars line(buffer);
     line.put("{\"slot\": "sv);
     line.put(e.slot);
@@ -94,9 +123,13 @@ void appendElement(std::string& out, const ElementAnswer& e) {
     line.put(", \"wire\": "sv);
     line.put(r.wireFlag != 0);
     line.put(", \"label\": "sv);
-    out.append(buffer, line.end());
-    appendJsonString(out, e.label);
-    line = Chars(buffer);
+    if (e.label.size() <= kShortLabel) { // always so for the program's own labels
+        line.putJsonString(e.label);
+    } else {
+        out.append(buffer, line.end());
+        appendJsonString(out, e.label);
+        line = Chars(buffer);
+    }
     line.put(", \"resistance\": "sv);
     line.put(r.resistance);
     line.put(", \"voltage\": "sv);
@@ -131,22 +164,9 @@ constexpr std::size_t kBytesPerElement = 320;
 } // namespace
 
 void appendJsonString(std::string& out, std::string_view text) {
-    static const char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += "\\u00";
-            out += kHex[u >> 4];
-            out += kHex[u & 15];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
+    const std::size_t start = out.size();
+    out.resize(start + jsonStringRoom(text));
+    out.resize(static_cast<std::size_t>(writeJsonString(out.data() + start, text) - out.data()));
 }
 
 void JsonKeyWriter::beginSet(const CircuitSet& set) {
