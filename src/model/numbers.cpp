@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <system_error>
+#include <utility>
 
 namespace voltaro {
 
@@ -38,11 +39,16 @@ bool onlyDecimalCharacters(std::string_view text) {
     return true;
 }
 
+// Whether the text starts with '-', and what follows it.
+std::pair<bool, std::string_view> takeMinus(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    return {negative, negative ? text.substr(1) : text};
+}
+
 // The value of up to 9 decimal digits after an optional '-', which cannot overflow an int:
 // the form nearly every number of a circuit file takes. Nothing for any other text.
 std::optional<int> shortDecimal(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
+    const auto [negative, digits] = takeMinus(text);
     if (digits.empty() || digits.size() > 9)
         return std::nullopt;
     int value = 0;
@@ -60,8 +66,7 @@ std::optional<int> shortDecimal(std::string_view text) {
 std::optional<double> shortDecimalReal(std::string_view text) {
     constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
+    const auto [negative, digits] = takeMinus(text);
     std::int64_t mantissa = 0;
     int count = 0;
     int decimals = -1; // none until the point

@@ -7,7 +7,6 @@
 #include "png_export.h"
 #include "tool_failure.h"
 
-#include <algorithm>
 #include <atomic>
 #include <future>
 #include <memory>
@@ -85,9 +84,9 @@ private:
 };
 
 // What the helper gives back: the texts of the circuits it read, one after another, the last
-// circuit first, and those it could not read. The room for both is taken by this thread before
-// the helper starts: memory a short-lived thread takes for itself is handed back to the system
-// when it is freed, and each new helper would fault its pages in again.
+// circuit first, and those it could not read. This thread makes the block, its reader's room
+// and its text's before the helper starts: memory a short-lived thread takes for itself is
+// handed back to the system when it is freed, and each new helper would fault it in again.
 struct HelperBlock {
     std::unique_ptr<KeyWriter> key;
     std::vector<std::size_t> ends; // where each circuit's text ends in the key's
